@@ -1,0 +1,47 @@
+# The two commands a new user needs: `make run` and `make test`.
+# Each installs the Debian packages it needs, configures and builds.
+.PHONY: run test bench deps release debug fuzz format cli clean
+
+JOBS ?= 2
+
+deps:
+	./scripts/install-deps.sh
+
+release: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+debug: deps
+	cmake --preset debug
+	cmake --build --preset debug -j $(JOBS)
+
+run: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target decaventrix decaventrix-cli
+	./build/release/src/decaventrix
+
+cli: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target decaventrix-cli
+
+test: release debug
+	ctest --preset release
+	ctest --preset debug
+	$(MAKE) fuzz
+
+# Each fuzzer runs for a short time; FUZZ_SECONDS sets how long.
+FUZZ_SECONDS ?= 20
+fuzz: deps
+	@if [ -d fuzz ]; then \
+	  cmake --preset fuzz && cmake --build --preset fuzz -j $(JOBS) && \
+	  ./scripts/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS); \
+	fi
+
+bench: release
+	./scripts/run-benchmarks.sh build/release/bench
+
+format:
+	find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i
+
+clean:
+	rm -rf build

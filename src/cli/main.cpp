@@ -1,0 +1,61 @@
+// decaventrix-cli: the command-line front end over the same core.
+
+#include "Commands.h"
+
+#include <array>
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using dvx::cli::Command;
+
+// Add a subcommand here; its implementation lives in its own file.
+constexpr std::array<Command, 0> kCommands = {};
+
+void printHelp() {
+    std::cout << "decaventrix-cli: develop, reduce, save, check and print systems of the\n"
+                 "10-out-of-20 numbers game from the command line.\n\n"
+                 "Lists are comma-separated numbers and ranges, e.g. 1-5,8,10-12.\n\n"
+                 "Subcommands:\n";
+    for (const auto& c : kCommands) {
+        std::cout << "  " << c.usage << "\n";
+    }
+    std::cout << "\nExit status: 0 on success, 2 on bad arguments or bad input.\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> tokens(argv + 1, argv + argc);
+    if (tokens.empty() || tokens[0] == "--help" || tokens[0] == "-h" || tokens[0] == "help") {
+        printHelp();
+        return tokens.empty() ? 2 : 0;
+    }
+    const std::string name = tokens[0];
+    tokens.erase(tokens.begin());
+    for (const auto& c : kCommands) {
+        if (c.name != name) {
+            continue;
+        }
+        try {
+            dvx::cli::Args args(std::move(tokens));
+            if (args.flag("--help")) {
+                std::cout << "usage: decaventrix-cli " << c.usage << "\n";
+                return 0;
+            }
+            return c.run(args);
+        } catch (const dvx::cli::UsageError& e) {
+            std::cerr << "decaventrix-cli " << name << ": " << e.what() << "\n";
+            return 2;
+        } catch (const std::exception& e) {
+            std::cerr << "decaventrix-cli " << name << ": " << e.what() << "\n";
+            return 2;
+        }
+    }
+    std::cerr << "decaventrix-cli: unknown subcommand '" << name << "' (see --help)\n";
+    return 2;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Developing the numbers in play into columns through the active conditions.
+
+#include "Model.h"
+
+namespace dvx {
+
+class Platform;
+class Progress;
+
+// C(n, k) as the product formula computes it, rounded to the nearest integer.
+std::int32_t binomial(int n, int k);
+
+// The system type text a complete development sets ("Integrale",
+// "Condizionato", "Ridotto N-2", "Ridotto N-2 Condizionato").
+std::string developmentTypeText(const SystemState& state);
+
+// Enumerates the combinations of the numbers-in-play list in lexicographic
+// order, keeps those that pass the conditions, reduces them when the
+// reduction switch is on and sets the column count and type text. A cancel
+// (state.cancel, polled once per combination) leaves count and type as they were.
+void developSystem(SystemState& state, Platform& platform, Progress& progress);
+
+// The develop command: rebuilds the list from the grid, drops and sorts the
+// fixed numbers, develops, and marks the system developed when it produced
+// columns and was not cancelled. Returns whether the system is now developed.
+bool runDevelopCommand(SystemState& state, Platform& platform, Progress& progress);
+
+} // namespace dvx

@@ -1,0 +1,16 @@
+#pragma once
+// Everything the program keeps for its whole run, owned by main and handed
+// by reference to each window. Each subsystem adds its own record here.
+
+#include "Model.h"
+
+#include <string>
+
+namespace dvx {
+
+struct AppState {
+    std::string programFolder; // always ends with '/'
+    SystemState system;
+};
+
+} // namespace dvx
