@@ -4,7 +4,9 @@
 
 namespace dvx {
 
-void ColumnTable::clearAll() { std::fill(cells_.begin(), cells_.end(), std::uint8_t{0}); }
+void ColumnTable::clearAll() {
+    std::fill(cells_.begin(), cells_.end(), std::uint8_t{0});
+}
 
 void ColumnTable::clearRows(int first, int last) {
     first = std::max(first, 1);

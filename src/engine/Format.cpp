@@ -7,7 +7,9 @@ namespace dvx {
 
 namespace {
 
-bool isPlaceholder(char c) { return c == '0' || c == '#'; }
+bool isPlaceholder(char c) {
+    return c == '0' || c == '#';
+}
 
 std::string groupDigits(const std::string& digits, const std::string& separator) {
     std::string out;
@@ -36,7 +38,8 @@ std::string formatPicture(double value, std::string_view picture, const Separato
 
     const auto point = body.find('.');
     const auto intPart = body.substr(0, point);
-    const auto fracPart = point == std::string_view::npos ? std::string_view{} : body.substr(point + 1);
+    const auto fracPart =
+        point == std::string_view::npos ? std::string_view{} : body.substr(point + 1);
 
     // Every placeholder from the first "0" on is a digit always shown: "0#" is two digits.
     int minIntDigits = 0;

@@ -8,8 +8,8 @@
 
 namespace dvx {
 
-inline constexpr int kNumbers = 20;          // numbers of the game: 1..20
-inline constexpr int kColumnSize = 10;       // numbers in a column
+inline constexpr int kNumbers = 20;    // numbers of the game: 1..20
+inline constexpr int kColumnSize = 10; // numbers in a column
 inline constexpr int kColumnCapacity = 185000;
 inline constexpr int kMaxFixed = 9;
 inline constexpr int kMaxFilters = 100;
@@ -19,7 +19,9 @@ inline constexpr int kMaxReductionLevel = 3;
 using VBool = std::int16_t;
 inline constexpr VBool kTrue = -1;
 inline constexpr VBool kFalse = 0;
-constexpr VBool toVBool(bool b) { return b ? kTrue : kFalse; }
+constexpr VBool toVBool(bool b) {
+    return b ? kTrue : kFalse;
+}
 
 // Bit n-1 set for each number n of the set.
 using NumberSet = std::int32_t;
@@ -52,8 +54,8 @@ struct Condizioni {
     VBool pariDispariOn = kFalse;
     VBool sommaOn = kFalse;
     VBool fisseOn = kFalse;
-    std::array<VBool, 11> pariDispari{}; // entry e: exactly e even numbers allowed
-    std::array<std::int16_t, 2> somma{}; // [0] = "Da", [1] = "A", inclusive
+    std::array<VBool, 11> pariDispari{};             // entry e: exactly e even numbers allowed
+    std::array<std::int16_t, 2> somma{};             // [0] = "Da", [1] = "A", inclusive
     std::array<std::uint8_t, kMaxFixed + 1> fisse{}; // slots 1..9; slot 0 unused
     std::uint8_t fisseCount = 0;
     VBool ridottoOn = kFalse;

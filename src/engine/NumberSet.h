@@ -8,9 +8,15 @@
 
 namespace dvx {
 
-constexpr NumberSet maskOf(int number) { return NumberSet{1} << (number - 1); }
-constexpr bool contains(NumberSet set, int number) { return (set & maskOf(number)) != 0; }
-constexpr int countOf(NumberSet set) { return std::popcount(static_cast<std::uint32_t>(set)); }
+constexpr NumberSet maskOf(int number) {
+    return NumberSet{1} << (number - 1);
+}
+constexpr bool contains(NumberSet set, int number) {
+    return (set & maskOf(number)) != 0;
+}
+constexpr int countOf(NumberSet set) {
+    return std::popcount(static_cast<std::uint32_t>(set));
+}
 
 // The set of a row of numbers; zeros (empty positions) are ignored.
 NumberSet setOfRow(const std::uint8_t* row, int size = kColumnSize);

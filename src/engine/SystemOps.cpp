@@ -30,7 +30,8 @@ void selectNumber(SystemState& state, int number, bool selected) {
         return;
     }
     cell = selected;
-    state.sistema.countInPlay = static_cast<std::uint8_t>(state.sistema.countInPlay + (selected ? 1 : -1));
+    state.sistema.countInPlay =
+        static_cast<std::uint8_t>(state.sistema.countInPlay + (selected ? 1 : -1));
 }
 
 bool toggleNumber(SystemState& state, int number) {

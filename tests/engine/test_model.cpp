@@ -38,16 +38,17 @@ TEST_P(Picture, Formats) {
     EXPECT_EQ(formatPicture(c.value, c.picture, Separators{".", ","}), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Picture,
-    ::testing::Values(PictureCase{5, "00", "05"}, PictureCase{12, "0#  ", "12  "},
-                      PictureCase{3, "0# ", "03 "}, PictureCase{0, "###,##0", "0"},
-                      PictureCase{184756, "###,##0", "184.756"},
-                      PictureCase{1234567, "###,##0", "1.234.567"},
-                      PictureCase{369512, "€ ###,###,###.00", "€ 369.512,00"},
-                      PictureCase{0, "€ ###,###,###.00", "€ ,00"},
-                      PictureCase{2.5, "###,###,###.00", "2,50"},
-                      PictureCase{-7, "###,##0", "-7"}));
+INSTANTIATE_TEST_SUITE_P(Cases, Picture,
+                         ::testing::Values(PictureCase{5, "00", "05"},
+                                           PictureCase{12, "0#  ", "12  "},
+                                           PictureCase{3, "0# ", "03 "},
+                                           PictureCase{0, "###,##0", "0"},
+                                           PictureCase{184756, "###,##0", "184.756"},
+                                           PictureCase{1234567, "###,##0", "1.234.567"},
+                                           PictureCase{369512, "€ ###,###,###.00", "€ 369.512,00"},
+                                           PictureCase{0, "€ ###,###,###.00", "€ ,00"},
+                                           PictureCase{2.5, "###,###,###.00", "2,50"},
+                                           PictureCase{-7, "###,##0", "-7"}));
 
 TEST(Format, SignedTextAndTrim) {
     EXPECT_EQ(signedText(185000), " 185000");
