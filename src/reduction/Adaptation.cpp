@@ -1,5 +1,6 @@
 #include "Adaptation.h"
 
+#include "ColumnOps.h"
 #include "MatrixFile.h"
 #include "Platform.h"
 #include "Progress.h"
@@ -125,7 +126,7 @@ std::string fixedNumbersConfirmation(std::string_view fixedText) {
 
 AdaptationResult adaptMatrix(SystemState& state, std::string_view programFolder,
                              const MatrixRecord& record, Platform& platform, Progress& progress,
-                             const ShuffleOffer& offerShuffle, const Separators& sep) {
+                             const Separators& sep) {
     AdaptationResult result;
     if (!recordFits(record, state.sistema)) {
         platform.message(kUnexpected, kErrorTitle, Icon::Critical);
@@ -175,15 +176,10 @@ AdaptationResult adaptMatrix(SystemState& state, std::string_view programFolder,
     result.menuRidottoChecked = level > 0;
 
     state.sistema.columnCount = count;
-    if (offerShuffle) {
-        offerShuffle(state, platform);
-    }
+    shuffleColumns(state, platform);
     platform.setBusy(false);
     state.sistema.typeText = matrixTypeText(record);
-    result.statusColumns = formatColumnCount(count, sep);
-    result.statusCost =
-        formatCost(static_cast<double>(count) * static_cast<double>(state.pricePerColumn), sep);
-    result.statusType = state.sistema.typeText;
+    result.status = statusPanels(state, sep);
     return result;
 }
 

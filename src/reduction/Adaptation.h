@@ -5,8 +5,8 @@
 #include "Format.h"
 #include "MatricesIndex.h"
 #include "Model.h"
+#include "StatusPanels.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,20 +48,15 @@ struct AdaptationResult {
     bool developed = false; // enter the developed state
     bool menuFisseChecked = false;
     bool menuRidottoChecked = false;
-    std::string statusColumns; // "###,##0"
-    std::string statusCost;    // "€ ###,###,###.00"
-    std::string statusType;
+    StatusPanels status;
 };
 
-// Asks whether to shuffle the adapted columns and does it on Yes.
-using ShuffleOffer = std::function<void(SystemState&, Platform&)>;
-
 // The whole adaptation of the selected record: fixed numbers, confirmation,
-// reading and checking the matrix file, and the new system. Every refusal is
-// shown through platform and leaves the system as it was, but for the
-// arranged order of the numbers in play.
+// reading and checking the matrix file, the new system and the offer to
+// shuffle it. Every refusal is shown through platform and leaves the system
+// as it was, but for the arranged order of the numbers in play.
 AdaptationResult adaptMatrix(SystemState& state, std::string_view programFolder,
                              const MatrixRecord& record, Platform& platform, Progress& progress,
-                             const ShuffleOffer& offerShuffle, const Separators& sep = {});
+                             const Separators& sep = {});
 
 } // namespace dvx

@@ -28,12 +28,6 @@ protected:
     test::RecordingPlatform platform;
     Progress progress;
     SystemState state;
-    int shuffleOffers = 0;
-    std::int32_t countAtShuffleOffer = -1;
-    ShuffleOffer offer = [this](SystemState& s, Platform&) {
-        ++shuffleOffers;
-        countAtShuffleOffer = s.sistema.columnCount;
-    };
 
     void play(const std::vector<int>& numbers) {
         for (int n : numbers) {
@@ -41,6 +35,7 @@ protected:
         }
         rebuildNumbersInPlay(state);
         state.pricePerColumn = 2.0f;
+        platform.defaultAnswer = Answer::No; // keep the adapted order
     }
 
     // A matrix for the numbers in play with the given type, F and columns.
@@ -56,7 +51,7 @@ protected:
     }
 
     AdaptationResult adapt(const MatrixRecord& r) {
-        return adaptMatrix(state, dir.folder(), r, platform, progress, offer);
+        return adaptMatrix(state, dir.folder(), r, platform, progress);
     }
 };
 
@@ -70,7 +65,7 @@ TEST_F(Adaptation, FixedNumberMovesToTheFirstPositionAndBuildsTheSystem) {
     ASSERT_EQ(platform.prompts.size(), 1u);
     EXPECT_EQ(platform.prompts[0], "Valore Fissa N. 1 ?|Numero fisse|1");
     EXPECT_EQ(listOf(state.sistema), (std::vector<int>{13, 3, 5, 7, 9, 11, 12, 1, 15, 17, 19, 20}));
-    ASSERT_EQ(platform.messages.size(), 1u);
+    ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[0].text, "Le Fisse del sistema sono\r\r13   \r\r");
     EXPECT_EQ(platform.messages[0].title, "A V V I S O");
     EXPECT_EQ(platform.messages[0].icon, Icon::Question);
@@ -87,16 +82,15 @@ TEST_F(Adaptation, FixedNumberMovesToTheFirstPositionAndBuildsTheSystem) {
     EXPECT_EQ(state.condizioni.fisse[1], 13);
     EXPECT_EQ(state.condizioni.ridottoOn, kTrue);
     EXPECT_EQ(state.condizioni.ridottoLevel, 1);
-    EXPECT_EQ(shuffleOffers, 1);
-    EXPECT_EQ(countAtShuffleOffer, 2);
+    EXPECT_EQ(platform.messages[1].text, "Vuoi mescolare le colonne");
 
     EXPECT_TRUE(result.adapted);
     EXPECT_TRUE(result.developed);
     EXPECT_TRUE(result.menuFisseChecked);
     EXPECT_TRUE(result.menuRidottoChecked);
-    EXPECT_EQ(result.statusColumns, "2");
-    EXPECT_EQ(result.statusCost, formatCost(4.0));
-    EXPECT_EQ(result.statusType, "ridotto 12 numeri garanzia 9");
+    EXPECT_EQ(result.status.count, "2");
+    EXPECT_EQ(result.status.cost, formatCost(4.0));
+    EXPECT_EQ(result.status.type, "ridotto 12 numeri garanzia 9");
     EXPECT_EQ(platform.busyDepth, 0);
 }
 
@@ -135,7 +129,7 @@ TEST_F(Adaptation, WithoutFixedPositionsNothingIsAskedAndConditionsAreCleared) {
     const auto result = adapt(r);
 
     EXPECT_TRUE(platform.prompts.empty());
-    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_EQ(platform.messages.size(), 1u); // only the shuffle offer
     EXPECT_EQ(rowOf(state, 1), (std::vector<int>{5, 7, 9, 11, 12, 13, 15, 17, 19, 20}));
     EXPECT_EQ(state.condizioni.sommaOn, kFalse);
     EXPECT_EQ(state.condizioni.fisseOn, kFalse);
@@ -180,7 +174,7 @@ TEST_F(Adaptation, CancelOnTheConfirmationChangesOnlyTheArrangement) {
     EXPECT_FALSE(result.adapted);
     expectUntouched(state);
     EXPECT_EQ(listOf(state.sistema), (std::vector<int>{13, 3, 5, 7, 9, 11, 12, 1, 15, 17, 19, 20}));
-    EXPECT_EQ(shuffleOffers, 0);
+    EXPECT_EQ(platform.messages.size(), 1u); // no shuffle offer
     EXPECT_EQ(platform.busyDepth, 0);
 }
 
