@@ -1,0 +1,215 @@
+#include "FileCommands.h"
+
+#include "Cp1252.h"
+#include "ErrorCodes.h"
+#include "Format.h"
+#include "Platform.h"
+#include "SystemFileIO.h"
+
+#include <filesystem>
+
+namespace dvx {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kOpenProcedure = "menuapri_Click of Form frmMAIN";
+constexpr std::string_view kSaveProcedure = "menusalva_Click of Form frmMAIN";
+constexpr std::string_view kSaveAsProcedure = "menusalvacome_Click of Form frmMAIN";
+constexpr std::string_view kImportProcedure = "ImportaColonneTxt of Modulo corpo ";
+constexpr std::string_view kExportProcedure = "SalvaColonneTxt of Modulo corpo";
+
+std::string folderOf(std::string_view programFolder, std::string_view name) {
+    return (fs::path(programFolder) / name).string();
+}
+
+// Shows the busy cursor for the life of the value.
+class BusyCursor final {
+public:
+    explicit BusyCursor(Platform& platform) : platform_(platform) { platform_.setBusy(true); }
+    ~BusyCursor() { platform_.setBusy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    Platform& platform_;
+};
+
+void showFileError(Platform& platform, std::error_code ec, const fs::path& path,
+                   std::string_view procedure) {
+    platform.message(errorMessage(classicErrorOf(ec, path), procedure));
+}
+
+FileCommandResult shownAfterReplace(const SystemState& state, const std::string& path) {
+    FileCommandResult result;
+    result.systemReplaced = true;
+    result.developed = state.developed();
+    result.checks = menuChecksOf(state);
+    result.panel1 = fileNamePanel(path);
+    return result;
+}
+
+// Writes the system to path; on success path becomes the current name.
+FileCommandResult writeTo(SystemState& state, FileSession& session, Platform& platform,
+                          const std::string& path, std::string_view procedure) {
+    std::error_code ec;
+    {
+        BusyCursor busy(platform);
+        ec = saveSystemFile(path, state);
+    }
+    if (ec) {
+        showFileError(platform, ec, path, procedure);
+        return {};
+    }
+    state.fileName = path;
+    session.askNameOnSave = false;
+    FileCommandResult result;
+    result.panel1 = fileNamePanel(path);
+    return result;
+}
+
+} // namespace
+
+MenuChecks menuChecksOf(const SystemState& state) {
+    const auto& c = state.condizioni;
+    MenuChecks checks;
+    checks.colonnaFiltro = state.filtri.count >= 1;
+    checks.consecutivi = state.consecutivi.on != 0;
+    checks.fisse = c.fisseOn != 0;
+    checks.pariDispari = c.pariDispariOn != 0;
+    checks.somma = c.sommaOn != 0;
+    checks.ridotto = c.ridottoOn != 0;
+    return checks;
+}
+
+std::string fileNamePanel(std::string_view fileName) {
+    return toLower(fs::path(fileName).filename().string());
+}
+
+std::string exportFileName(std::string_view panelText) {
+    std::string name(panelText);
+    constexpr std::string_view from = ".dvx";
+    constexpr std::string_view to = ".txt";
+    for (auto pos = name.find(from); pos != std::string::npos; pos = name.find(from, pos)) {
+        name.replace(pos, from.size(), to);
+        pos += to.size();
+    }
+    return name;
+}
+
+FileCommandResult openSystem(SystemState& state, FileSession& session, Platform& platform,
+                             std::string_view programFolder) {
+    const auto path = platform.openFileName(folderOf(programFolder, kSystemsFolder), kSystemFilter);
+    if (!path || path->empty()) {
+        return {};
+    }
+    std::error_code ec;
+    SystemFileRead read;
+    {
+        BusyCursor busy(platform);
+        read = readSystemFile(*path, ec);
+    }
+    if (ec) {
+        showFileError(platform, ec, *path, kOpenProcedure);
+        return {};
+    }
+    if (!read.ok()) {
+        platform.message(kUnreadableFile, kErrorTitle, Icon::Critical);
+        return {};
+    }
+    // The identifier's payload size is unknown, so what follows is guesswork:
+    // one message says so, instead of one for every word of the tail.
+    if (!read.unknownIds.empty()) {
+        platform.message("Condizione non riconosciuta\r\nID : " +
+                             std::to_string(read.unknownIds.front()),
+                         kErrorTitle, Icon::Critical);
+    }
+    applySystemFile(read.content, state);
+    state.fileName = *path;
+    session.askNameOnSave = false;
+    return shownAfterReplace(state, *path);
+}
+
+FileCommandResult saveSystem(SystemState& state, FileSession& session, Platform& platform,
+                             std::string_view programFolder) {
+    if (session.askNameOnSave) {
+        return saveSystemAs(state, session, platform, programFolder);
+    }
+    fs::path target(state.fileName);
+    if (!target.has_parent_path()) {
+        const fs::path folder = folderOf(programFolder, kSystemsFolder);
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        if (ec) {
+            showFileError(platform, ec, folder / target, kSaveProcedure);
+            return {};
+        }
+        target = folder / target;
+    }
+    return writeTo(state, session, platform, target.string(), kSaveProcedure);
+}
+
+FileCommandResult saveSystemAs(SystemState& state, FileSession& session, Platform& platform,
+                               std::string_view programFolder) {
+    const auto path =
+        platform.saveFileName(folderOf(programFolder, kSystemsFolder), kSystemFilter, "");
+    if (!path || path->empty()) {
+        return {};
+    }
+    return writeTo(state, session, platform, *path, kSaveAsProcedure);
+}
+
+FileCommandResult importColumns(SystemState& state, FileSession& session, Platform& platform,
+                                std::string_view programFolder) {
+    const auto path = platform.openFileName(folderOf(programFolder, kTextFolder), kTextFilter);
+    if (!path) {
+        return {};
+    }
+    return ImportaColonneTxt(state, session, platform, *path);
+}
+
+FileCommandResult ImportaColonneTxt(SystemState& state, FileSession& session, Platform& platform,
+                                    const std::string& path) {
+    if (path.empty()) {
+        return {};
+    }
+    ColumnTextRead read;
+    {
+        BusyCursor busy(platform);
+        read = readColumnTextFile(path);
+    }
+    if (!read.ok) {
+        platform.message(errorMessage(read.error, kImportProcedure) + "\r\nRiga [" +
+                         cp1252ToUtf8(read.line) + "]");
+        return {};
+    }
+    applyColumnImport(read.columns, state);
+    state.fileName = path;
+    session.askNameOnSave = true;
+    auto result = shownAfterReplace(state, path);
+    result.costPicture = "€ ###,###,##0.00";
+    return result;
+}
+
+void SalvaColonneTxt(const SystemState& state, Platform& platform, std::string_view programFolder) {
+    const std::string name = exportFileName(fileNamePanel(state.fileName));
+    const fs::path folder = folderOf(programFolder, kTextFolder);
+    const fs::path target = folder / name;
+    std::error_code ec;
+    {
+        BusyCursor busy(platform);
+        fs::create_directories(folder, ec);
+        if (!ec) {
+            ec = writeColumnText(target, state.colonne, state.sistema.columnCount);
+        }
+    }
+    if (ec) {
+        showFileError(platform, ec, target, kExportProcedure);
+        return;
+    }
+    platform.message("Esportazione file [" + name + "] avvenuta con successo", "",
+                     Icon::Information);
+}
+
+} // namespace dvx
