@@ -1,0 +1,149 @@
+#include "ArchiveFile.h"
+
+#include "ArchiveFiller.h"
+#include "Cp1252.h"
+#include "ErrorCodes.h"
+#include "FileReplace.h"
+#include "Platform.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace dvx {
+
+namespace {
+
+constexpr std::size_t kDataOffset = 0;
+constexpr std::size_t kOraOffset = 10;
+constexpr std::size_t kConcorsoOffset = 15;
+constexpr std::size_t kNumeriOffset = 19;
+constexpr std::size_t kNumeroneOffset = 23;
+
+void appendText(std::string& bytes, const std::string& text, std::size_t width) {
+    if (text.empty()) {
+        bytes.append(width, '\0');
+        return;
+    }
+    std::string ansi = utf8ToCp1252(text);
+    ansi.resize(width, ' ');
+    bytes += ansi;
+}
+
+void appendInt32(std::string& bytes, std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes += static_cast<char>((u >> shift) & 0xFFu);
+    }
+}
+
+std::int32_t readInt32(const char* bytes) {
+    std::uint32_t u = 0;
+    for (int i = 3; i >= 0; --i) {
+        u = (u << 8) | static_cast<unsigned char>(bytes[i]);
+    }
+    return static_cast<std::int32_t>(u);
+}
+
+std::string readText(const char* bytes, std::size_t width) {
+    return cp1252ToUtf8(std::string_view(bytes, width));
+}
+
+std::string where(std::string_view procedure) {
+    return std::string(procedure) + " of Form frmUpdate";
+}
+
+// Creates the missing archive file empty, as the first start does.
+std::error_code createEmpty(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return {errno, std::generic_category()};
+    }
+    ::close(fd);
+    return {};
+}
+
+// A folder that does not exist is a missing path, not a missing file.
+ClassicError archiveErrorOf(std::error_code ec) {
+    if (ec == std::errc::no_such_file_or_directory) {
+        return classicError(kErrPathNotFound);
+    }
+    return classicErrorOf(ec);
+}
+
+class BusyPointer final {
+public:
+    explicit BusyPointer(Platform& platform) : platform_(platform) { platform_.setBusy(true); }
+    ~BusyPointer() { platform_.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    Platform& platform_;
+};
+
+} // namespace
+
+void appendRecord(std::string& bytes, const Estrazione& draw) {
+    appendText(bytes, draw.data, kOraOffset - kDataOffset);
+    appendText(bytes, draw.ora, kConcorsoOffset - kOraOffset);
+    appendInt32(bytes, draw.concorso);
+    appendInt32(bytes, draw.numeri);
+    bytes += static_cast<char>(draw.numerone);
+}
+
+Estrazione readRecord(const char* bytes) {
+    Estrazione draw;
+    draw.data = readText(bytes + kDataOffset, kOraOffset - kDataOffset);
+    draw.ora = readText(bytes + kOraOffset, kConcorsoOffset - kOraOffset);
+    draw.concorso = readInt32(bytes + kConcorsoOffset);
+    draw.numeri = readInt32(bytes + kNumeriOffset);
+    draw.numerone = static_cast<std::uint8_t>(bytes[kNumeroneOffset]);
+    return draw;
+}
+
+bool LoadArchivioDVX(const std::string& path, Archivio& archivio, Platform& platform) {
+    std::string bytes;
+    std::error_code ec;
+    {
+        BusyPointer busy(platform);
+        ec = readWholeFile(path, bytes);
+        if (ec == std::errc::no_such_file_or_directory) {
+            ec = createEmpty(path);
+        }
+    }
+    if (ec) {
+        platform.message(errorMessageWithPath(archiveErrorOf(ec), path, where("LoadArchivioDVX")));
+        return false;
+    }
+    ArchiveFiller filler;
+    for (std::size_t at = 0; at + kRecordSize <= bytes.size(); at += kRecordSize) {
+        const char* record = bytes.data() + at;
+        if (readInt32(record + kNumeriOffset) != 0) {
+            filler.append(readRecord(record));
+        }
+    }
+    archivio = std::move(filler).finish();
+    return true;
+}
+
+bool SaveDVXArchive(const std::string& path, const Archivio& archivio, Platform& platform) {
+    std::error_code ec;
+    {
+        BusyPointer busy(platform);
+        std::string bytes;
+        bytes.reserve(kRecordSize * static_cast<std::size_t>(archivio.upperBound()));
+        for (int i = 1; i <= archivio.upperBound(); ++i) {
+            appendRecord(bytes, archivio[i]);
+        }
+        ec = replaceFile(path, bytes);
+    }
+    if (ec) {
+        platform.message(errorMessageWithPath(archiveErrorOf(ec), path, where("SaveDVXArchive")));
+        return false;
+    }
+    return true;
+}
+
+} // namespace dvx
