@@ -127,6 +127,13 @@ std::string fixedNumbersConfirmation(std::string_view fixedText) {
 AdaptationResult adaptMatrix(SystemState& state, std::string_view programFolder,
                              const MatrixRecord& record, Platform& platform, Progress& progress,
                              const Separators& sep) {
+    return adaptMatrixFile(state, matrixFilePath(programFolder, record), record, platform, progress,
+                           sep);
+}
+
+AdaptationResult adaptMatrixFile(SystemState& state, const std::string& path,
+                                 const MatrixRecord& record, Platform& platform, Progress& progress,
+                                 const Separators& sep) {
     AdaptationResult result;
     if (!recordFits(record, state.sistema)) {
         platform.message(kUnexpected, kErrorTitle, Icon::Critical);
@@ -145,7 +152,6 @@ AdaptationResult adaptMatrix(SystemState& state, std::string_view programFolder,
         return result;
     }
 
-    const auto path = matrixFilePath(programFolder, record);
     const auto content = readMatrixFile(path, record.columns, record.numbers);
     if (content.status != MatrixFileStatus::Ok) {
         showMatrixFileProblem(content.status, path, platform);

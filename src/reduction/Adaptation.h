@@ -59,4 +59,9 @@ AdaptationResult adaptMatrix(SystemState& state, std::string_view programFolder,
                              const MatrixRecord& record, Platform& platform, Progress& progress,
                              const Separators& sep = {});
 
+// The same with the matrix file named by its whole path.
+AdaptationResult adaptMatrixFile(SystemState& state, const std::string& matrixPath,
+                                 const MatrixRecord& record, Platform& platform, Progress& progress,
+                                 const Separators& sep = {});
+
 } // namespace dvx
