@@ -1,5 +1,6 @@
 // decaventrix-cli: the command-line front end over the same core.
 
+#include "CliArchive.h"
 #include "Commands.h"
 
 #include <array>
@@ -14,7 +15,10 @@ namespace {
 using dvx::cli::Command;
 
 // Add a subcommand here; its implementation lives in its own file.
-constexpr std::array<Command, 0> kCommands = {};
+constexpr std::array<Command, 2> kCommands = {
+    Command{"archive", dvx::cli::kArchiveUsage, dvx::cli::runArchive},
+    Command{"stats", dvx::cli::kStatsUsage, dvx::cli::runStats},
+};
 
 void printHelp() {
     std::cout << "decaventrix-cli: develop, reduce, save, check and print systems of the\n"
