@@ -41,6 +41,7 @@ ClassicError classicErrorOfErrno(int errnoValue) {
     case ENOTDIR:
         return classicError(kErrPathNotFound);
     case ENOSPC:
+    case EFBIG:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
