@@ -1,6 +1,8 @@
 // decaventrix-cli: the command-line front end over the same core.
 
 #include "CliArchive.h"
+#include "CliDevelop.h"
+#include "CliMatrices.h"
 #include "Commands.h"
 
 #include <array>
@@ -15,7 +17,10 @@ namespace {
 using dvx::cli::Command;
 
 // Add a subcommand here; its implementation lives in its own file.
-constexpr std::array<Command, 2> kCommands = {
+constexpr std::array<Command, 5> kCommands = {
+    Command{"develop", dvx::cli::kDevelopUsage, dvx::cli::runDevelop},
+    Command{"adapt", dvx::cli::kAdaptUsage, dvx::cli::runAdapt},
+    Command{"verify", dvx::cli::kVerifyUsage, dvx::cli::runVerify},
     Command{"archive", dvx::cli::kArchiveUsage, dvx::cli::runArchive},
     Command{"stats", dvx::cli::kStatsUsage, dvx::cli::runStats},
 };

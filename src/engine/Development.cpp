@@ -55,6 +55,7 @@ struct Conditions {
     std::array<std::uint32_t, kMaxFilters> filterPresences{};
     bool runOn = false;
     std::array<bool, kColumnSize + 1> runAllowed{};
+    bool any = false;
 
     explicit Conditions(const SystemState& state) {
         const auto& c = state.condizioni;
@@ -89,9 +90,13 @@ struct Conditions {
         for (std::size_t r = 1; r <= kColumnSize; ++r) {
             runAllowed[r] = ((state.consecutivi.runsMask >> r) & 1) != 0;
         }
+        any = fixedOn || sumOn || evenOn || filterCount > 0 || runOn;
     }
 
     bool pass(NumberSet mask, int sum, int even, int longest) const {
+        if (!any) {
+            return true;
+        }
         if (fixedOn && (mask & fixedMask) != fixedMask) {
             return false;
         }
