@@ -2,6 +2,7 @@
 
 #include "CliArchive.h"
 #include "CliDevelop.h"
+#include "CliFiles.h"
 #include "CliMatrices.h"
 #include "Commands.h"
 
@@ -17,12 +18,14 @@ namespace {
 using dvx::cli::Command;
 
 // Add a subcommand here; its implementation lives in its own file.
-constexpr std::array<Command, 5> kCommands = {
+constexpr std::array<Command, 7> kCommands = {
     Command{"develop", dvx::cli::kDevelopUsage, dvx::cli::runDevelop},
     Command{"adapt", dvx::cli::kAdaptUsage, dvx::cli::runAdapt},
     Command{"verify", dvx::cli::kVerifyUsage, dvx::cli::runVerify},
     Command{"archive", dvx::cli::kArchiveUsage, dvx::cli::runArchive},
     Command{"stats", dvx::cli::kStatsUsage, dvx::cli::runStats},
+    Command{"show", dvx::cli::kShowUsage, dvx::cli::runShow},
+    Command{"import", dvx::cli::kImportUsage, dvx::cli::runImport},
 };
 
 void printHelp() {
