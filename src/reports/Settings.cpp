@@ -51,17 +51,25 @@ bool ReadConfiguration(Settings& settings, std::string_view programFolder, Platf
         platform.message(errorMessage(classicErrorOf(error, path), where));
         return false;
     }
-    std::size_t at = 0;
-    std::string* targets[] = {&settings.intestazione, &settings.stampanteTabulato};
-    for (auto* target : targets) {
-        const auto line = nextLine(text, at);
-        if (!line) {
-            platform.message(errorMessage(classicError(kErrInputPastEnd), where));
-            return false;
-        }
-        *target = cp1252ToUtf8(*line);
+    if (parseSettingsText(text, settings) < 2) {
+        platform.message(errorMessage(classicError(kErrInputPastEnd), where));
+        return false;
     }
     return true;
+}
+
+int parseSettingsText(std::string_view text, Settings& settings) {
+    std::size_t at = 0;
+    int read = 0;
+    for (auto* target : {&settings.intestazione, &settings.stampanteTabulato}) {
+        const auto line = nextLine(text, at);
+        if (!line) {
+            break;
+        }
+        *target = cp1252ToUtf8(*line);
+        ++read;
+    }
+    return read;
 }
 
 std::string settingsText(std::string_view header, std::string_view printer) {

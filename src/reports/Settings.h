@@ -24,6 +24,10 @@ std::string settingsPath(std::string_view programFolder);
 // whether both lines were read.
 bool ReadConfiguration(Settings& settings, std::string_view programFolder, Platform& platform);
 
+// Reads the lines of text into the settings as ReadConfiguration does;
+// returns how many of the two were there.
+int parseSettingsText(std::string_view text, Settings& settings);
+
 // The file's content: the two lines, each ended by CR LF, in Windows-1252.
 // Line breaks inside a value become blanks, so each value stays on its line.
 std::string settingsText(std::string_view header, std::string_view printer);
