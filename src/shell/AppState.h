@@ -3,7 +3,9 @@
 // by reference to each window. Each subsystem adds its own record here.
 
 #include "Archivio.h"
+#include "Calibration.h"
 #include "Model.h"
+#include "Settings.h"
 
 #include <string>
 
@@ -12,7 +14,9 @@ namespace dvx {
 struct AppState {
     std::string programFolder; // always ends with '/'
     SystemState system;
-    Archivio archivio; // the draw archive, loaded at start-up
+    Archivio archivio;       // the draw archive, loaded at start-up
+    Settings settings;       // impostazioni.cfg, read when the main window loads
+    Calibration calibration; // print.cfg, read by the slip and calibration windows
 };
 
 } // namespace dvx
