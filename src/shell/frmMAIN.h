@@ -1,18 +1,95 @@
 #pragma once
+// The main window: the number and Numerone grids, the price, the command
+// buttons, the menus that reach every function, and the status bar.
+
+#include "FileCommands.h"
+#include "Format.h"
+#include "MainWindowState.h"
 
 #include <QMainWindow>
+
+#include <array>
+#include <string_view>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QRadioButton;
 
 namespace dvx {
 
 struct AppState;
+class Platform;
+class frmCellGrid;
 
 class frmMAIN final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMAIN(AppState& app, QWidget* parent = nullptr);
+    // Loads the window: caption, price 2.0, reset, "nuovo.dvx".
+    frmMAIN(AppState& app, Platform& platform, QWidget* parent = nullptr);
+
+    // The model's reset and its effects on the window.
+    void resetSystem(bool keepNumbers);
+    void applyWindowState(WindowState state);
+
+    void grnum_Click(int index);
+    void grScud_Click(int index);
+    void optImporto_Click(int index);
+
+    // The menu entries; each button runs its entry's handler.
+    void menuapri_Click();
+    void menusalva_Click();
+    void menusalvacome_Click();
+    void menuImportaColonne_Click();
+    void menuEsportaColonne_Click();
+    void menuMescola_Click();
+    void menucalcolo_Click();
+    void menuvisualizza_Click();
+    void cmdVisualizza_Click();
+    void menumodifiche_Click();
+    void cmdCancella_Click();
+    void menuColonnaFiltro_Click();
+    void menuConsecutivi_Click();
+    void menuFisse_Click();
+    void menuPariDispari_Click();
+    void menuSomma_Click();
+    void menuRidotto_Click();
+
+    // Enables or disables a control or menu entry by its name.
+    void setControlEnabled(std::string_view name, bool enabled);
+    bool isControlEnabled(std::string_view name) const;
+
+    const Separators& separators() const { return separators_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildMenus();
+    QWidget* buildNumberFrame();
+    QWidget* buildNumeroneFrame();
+    QWidget* buildPriceFrame();
+    QWidget* buildCommandFrame();
+    void buildStatusBar();
+
+    void showNumberCell(int index);
+    void showNumeroneCells();
+    void showOptions();
+    void enableForNumberCount();
+    void showStatusPanels(std::string_view costPicture = "€ ###,###,###.00");
+    void setConditionMarks(bool fromState);
+    void showFileResult(const FileCommandResult& result);
+    template <class Dialog> void runConditionDialog(std::string_view menu);
+
     AppState& app_;
+    Platform& platform_;
+    Separators separators_;
+    FileSession fileSession_;
+    frmCellGrid* grnum_ = nullptr;
+    frmCellGrid* grScud_ = nullptr;
+    QLabel* labnumeri_ = nullptr;
+    std::array<QRadioButton*, 2> optImporto_{};
+    std::array<QLabel*, 4> panels_{};
 };
 
 } // namespace dvx

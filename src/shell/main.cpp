@@ -1,14 +1,93 @@
 // decaventrix: the desktop program.
 
 #include "AppState.h"
+#include "ArchiveFile.h"
+#include "InstanceKey.h"
+#include "ProgramFolder.h"
+#include "ProgramInfo.h"
+#include "QtPlatform.h"
+#include "QtSingleInstance.h"
 #include "frmMAIN.h"
+#include "frmSplash.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <filesystem>
+
+namespace {
+
+// The check for a newer program version belongs to its own subsystem; until
+// it is part of the program, start-up goes on as when no newer version exists.
+void checkForNewVersion() {}
+
+// Lets the event loop run for ms milliseconds, or until the splash closes.
+void timedWait(int ms, const QPointer<QWidget>& splash) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms && splash && splash->isVisible()) {
+        QThread::msleep(4);
+        QCoreApplication::processEvents();
+    }
+}
+
+std::filesystem::path fromQt(const QString& path) {
+    return std::filesystem::path(path.toStdString());
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(
+        QString::fromUtf8(dvx::kProgramTitle.data(), dvx::kProgramTitle.size()));
+    QApplication::setOrganizationName("Quorvel");
+
     dvx::AppState app;
-    dvx::frmMAIN window(app);
+    const auto executableFolder = fromQt(QCoreApplication::applicationDirPath());
+    const auto folder = dvx::chooseProgramFolder(
+        executableFolder,
+        fromQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    dvx::prepareProgramFolder(folder, executableFolder / "data");
+    app.programFolder = dvx::programFolderText(folder);
+
+    const auto user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    dvx::QtSingleInstance instance(
+        QString::fromStdString(dvx::instanceKey(app.programFolder, user.toStdString())));
+    if (!instance.claim()) {
+        return 0;
+    }
+
+    dvx::QtPlatform platform(QApplication::applicationName());
+
+    QPointer<QWidget> splash = new dvx::frmSplash;
+    splash->show();
+    QCoreApplication::processEvents();
+
+    checkForNewVersion();
+
+    dvx::frmMAIN window(app, platform);
+    platform.setDialogParent(&window);
+    QObject::connect(&instance, &dvx::QtSingleInstance::raiseRequested, &window, [&window] {
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+
+    timedWait(1000, splash);
+    if (splash) {
+        splash->close();
+    }
+    while (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+    }
     window.show();
+    window.resetSystem(false);
+    dvx::LoadArchivioDVX(dvx::archivePath(app.programFolder), app.archivio, platform);
     return QApplication::exec();
 }

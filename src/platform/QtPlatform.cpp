@@ -1,0 +1,168 @@
+#include "QtPlatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTime>
+#include <QUrl>
+
+#include <utility>
+
+namespace dvx {
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon qtIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QString qtFileFilter(std::string_view filter) {
+    const auto bar = filter.find('|');
+    if (bar == std::string_view::npos) {
+        return fromUtf8(filter);
+    }
+    auto description = fromUtf8(filter.substr(0, bar)).trimmed();
+    const auto pattern = fromUtf8(filter.substr(bar + 1)).trimmed();
+    // The description often names its pattern already: "File TXT (*.txt)".
+    if (!description.contains(pattern)) {
+        description += " (" + pattern + ")";
+    }
+    return description;
+}
+
+QString qtMessageText(std::string_view text) {
+    auto result = fromUtf8(text);
+    result.replace("\r\n", "\n");
+    result.replace('\r', '\n');
+    return result;
+}
+
+QtPlatform::QtPlatform(QString programTitle) : programTitle_(std::move(programTitle)) {}
+
+QString QtPlatform::title(std::string_view title) const {
+    return title.empty() ? programTitle_ : fromUtf8(title);
+}
+
+Answer QtPlatform::message(std::string_view text, std::string_view title, Icon icon,
+                           Buttons buttons) {
+    QMessageBox box(qtIcon(icon), this->title(title), qtMessageText(text), QMessageBox::NoButton,
+                    parent_);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    // Italian captions, whatever translations Qt finds.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Ok, "OK"},
+        {QMessageBox::Cancel, "Annulla"},
+        {QMessageBox::Yes, "&Sì"},
+        {QMessageBox::No, "&No"}};
+    for (const auto& [button, caption] : captions) {
+        if (auto* b = box.button(button)) {
+            b->setText(QString::fromUtf8(caption));
+        }
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        break;
+    }
+    // Escape on a Yes/No box closes it without a choice: that is a No.
+    return buttons == Buttons::YesNo ? Answer::No
+           : buttons == Buttons::Ok  ? Answer::Ok
+                                     : Answer::Cancel;
+}
+
+std::optional<std::string> QtPlatform::input(std::string_view prompt, std::string_view title,
+                                             std::string_view defaultText) {
+    bool ok = false;
+    const auto text = QInputDialog::getText(parent_, this->title(title), qtMessageText(prompt),
+                                            QLineEdit::Normal, fromUtf8(defaultText), &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return text.toStdString();
+}
+
+std::optional<std::string> QtPlatform::openFileName(std::string_view folder,
+                                                    std::string_view filter) {
+    const auto path =
+        QFileDialog::getOpenFileName(parent_, "Apri", fromUtf8(folder), qtFileFilter(filter));
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path.toStdString();
+}
+
+std::optional<std::string> QtPlatform::saveFileName(std::string_view folder,
+                                                    std::string_view filter,
+                                                    std::string_view suggestedName) {
+    const auto start = QDir(fromUtf8(folder)).filePath(fromUtf8(suggestedName));
+    const auto path =
+        QFileDialog::getSaveFileName(parent_, "Salva con nome", start, qtFileFilter(filter));
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path.toStdString();
+}
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+void QtPlatform::setBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+bool QtPlatform::openExternal(std::string_view fileOrAddress) {
+    const auto target = fromUtf8(fileOrAddress);
+    const auto url = target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(target);
+    return QDesktopServices::openUrl(url);
+}
+
+std::int32_t QtPlatform::secondsSinceMidnight() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000;
+}
+
+} // namespace dvx

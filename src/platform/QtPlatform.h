@@ -1,0 +1,46 @@
+#pragma once
+// The desktop's answers to what the program asks: Qt message and input
+// boxes, file dialogs, the busy cursor and the clock.
+
+#include "Platform.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace dvx {
+
+// "Description|*.ext" as a Qt file dialog filter ("Description (*.ext)").
+QString qtFileFilter(std::string_view filter);
+// Texts break lines at CR, CR LF or LF.
+QString qtMessageText(std::string_view text);
+
+class QtPlatform final : public Platform {
+public:
+    // programTitle titles the message boxes that come without a title.
+    explicit QtPlatform(QString programTitle);
+
+    // The window dialogs are centred on; none centres them on the screen.
+    void setDialogParent(QWidget* parent) { parent_ = parent; }
+
+    Answer message(std::string_view text, std::string_view title, Icon icon,
+                   Buttons buttons) override;
+    std::optional<std::string> input(std::string_view prompt, std::string_view title,
+                                     std::string_view defaultText) override;
+    std::optional<std::string> openFileName(std::string_view folder,
+                                            std::string_view filter) override;
+    std::optional<std::string> saveFileName(std::string_view folder, std::string_view filter,
+                                            std::string_view suggestedName) override;
+    void beep() override;
+    void setBusy(bool busy) override;
+    bool openExternal(std::string_view fileOrAddress) override;
+    std::int32_t secondsSinceMidnight() override;
+
+private:
+    QString title(std::string_view title) const;
+
+    QString programTitle_;
+    QWidget* parent_ = nullptr;
+};
+
+} // namespace dvx

@@ -1,0 +1,80 @@
+#include "ProgramFolder.h"
+
+#include "Format.h"
+
+#include <array>
+#include <fstream>
+
+namespace dvx {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array<std::string_view, 6> kSubfolders{"sistemi", "txt",     "archivio",
+                                                      "csv",     "matrici", "images"};
+
+bool isEmptyFolder(const fs::path& folder) {
+    std::error_code ec;
+    return fs::is_empty(folder, ec) && !ec;
+}
+
+constexpr std::array<std::string_view, 2> kShippedFolders{"matrici", "images"};
+
+} // namespace
+
+std::span<const std::string_view> programSubfolders() {
+    return kSubfolders;
+}
+
+std::string programFolderText(const fs::path& folder) {
+    auto text = trim(folder.generic_string());
+    if (text.empty() || text.back() != '/') {
+        text += '/';
+    }
+    return text;
+}
+
+bool folderIsWritable(const fs::path& folder) {
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        return false;
+    }
+    const auto probe = folder / ".decaventrix-write-test";
+    {
+        std::ofstream out(probe, std::ios::binary);
+        if (!out) {
+            return false;
+        }
+    }
+    fs::remove(probe, ec);
+    return true;
+}
+
+fs::path chooseProgramFolder(const fs::path& executableFolder, const fs::path& userDataFolder) {
+    return folderIsWritable(executableFolder) ? executableFolder : userDataFolder;
+}
+
+std::error_code prepareProgramFolder(const fs::path& folder, const fs::path& shippedData) {
+    std::error_code ec;
+    for (const auto name : kSubfolders) {
+        fs::create_directories(folder / name, ec);
+        if (ec) {
+            return ec;
+        }
+    }
+    for (const auto name : kShippedFolders) {
+        const auto source = shippedData / name;
+        const auto target = folder / name;
+        if (!fs::is_directory(source, ec) || !isEmptyFolder(target)) {
+            continue;
+        }
+        fs::copy(source, target, fs::copy_options::recursive, ec);
+        if (ec) {
+            return ec;
+        }
+    }
+    return {};
+}
+
+} // namespace dvx

@@ -1,0 +1,33 @@
+#pragma once
+// Where the program keeps its data: the executable's folder when the user
+// can write there, otherwise the per-user data folder.
+
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace dvx {
+
+// The data folders under the program folder, with their exact spelling.
+std::span<const std::string_view> programSubfolders();
+
+// The folder as the program keeps it: blanks trimmed, one trailing '/'.
+std::string programFolderText(const std::filesystem::path& folder);
+
+// True when a file can be created and removed in folder.
+bool folderIsWritable(const std::filesystem::path& folder);
+
+// The executable's folder when writable, otherwise userDataFolder.
+std::filesystem::path chooseProgramFolder(const std::filesystem::path& executableFolder,
+                                          const std::filesystem::path& userDataFolder);
+
+// Creates the program folder and its data folders as needed, and fills
+// "matrici" and "images" from the same folders under shippedData when they
+// hold no file yet (files already there are never overwritten). A missing
+// shippedData is no error.
+std::error_code prepareProgramFolder(const std::filesystem::path& folder,
+                                     const std::filesystem::path& shippedData);
+
+} // namespace dvx
