@@ -2,6 +2,7 @@
 
 #include "NumberSet.h"
 #include "Progress.h"
+#include "ReductionSurvivors.h"
 
 #include <algorithm>
 #include <bit>
@@ -14,95 +15,10 @@ namespace {
 
 constexpr std::uint32_t kAllNumbers = (std::uint32_t{1} << kNumbers) - 1;
 
-// Masks are swept in whole blocks (the tail padded with zeros) so that the
-// compiler can run the sweep on vector registers.
-constexpr std::uint32_t kBlock = 16;
-
-// The sweep packs "fewest numbers in common, then highest position" into one
-// key: the common count in the high bits, the position in the low ones.
-constexpr int kPositionBits = 20;
-static_assert(kColumnCapacity < (1 << kPositionBits));
-
 bool isColumn(NumberSet mask) {
     const auto bits = static_cast<std::uint32_t>(mask);
     return (bits & ~kAllNumbers) == 0 && std::popcount(bits) == kColumnSize;
 }
-
-// Portable bit count, written with shifts and masks only so that it
-// vectorises on any x86-64 (the popcnt instruction is not baseline).
-inline std::uint32_t bitCount(std::uint32_t x) {
-    x = x - ((x >> 1) & 0x55555555u);
-    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
-    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
-    x = x + (x >> 8);
-    x = x + (x >> 16);
-    return x & 0x3Fu;
-}
-
-std::uint32_t roundUpToBlock(std::uint32_t count) {
-    return (count + kBlock - 1) / kBlock * kBlock;
-}
-
-// The candidates still in play, in their original order, with eliminated
-// ones left as zeros until the next compaction.
-class Pool final {
-public:
-    explicit Pool(std::vector<std::uint32_t> masks) : masks_(std::move(masks)) {
-        live_ = static_cast<std::uint32_t>(masks_.size());
-        size_ = roundUpToBlock(live_);
-        masks_.resize(size_, 0);
-    }
-
-    std::uint32_t last() const { return live_ == 0 ? 0 : masks_[live_ - 1]; }
-
-    struct Sweep {
-        std::int32_t eliminated;
-        std::uint32_t next; // 0 when nothing is left
-    };
-
-    // Eliminates every candidate sharing at least threshold numbers with
-    // chosen and, among the others, picks the one with fewest numbers in
-    // common, the later one on ties. Both use the same count, so one pass
-    // does both jobs.
-    Sweep sweep(std::uint32_t chosen, int threshold) {
-        const auto limit = static_cast<std::uint32_t>(std::clamp(threshold, 0, kColumnSize + 1));
-        std::uint32_t* masks = masks_.data();
-        std::uint32_t eliminated = 0;
-        std::uint32_t best = 0;
-        for (std::uint32_t i = 0; i < size_; ++i) {
-            const std::uint32_t m = masks[i];
-            const std::uint32_t common = bitCount(m & chosen);
-            const bool present = m != 0;
-            const bool covered = common >= limit;
-            eliminated += static_cast<std::uint32_t>(present && covered);
-            masks[i] = covered ? 0u : m;
-            const std::uint32_t key =
-                (present && !covered) ? ((kColumnSize + 1 - common) << kPositionBits) | i : 0u;
-            best = std::max(best, key);
-        }
-        live_ -= eliminated;
-        const std::uint32_t next =
-            best == 0 ? 0u : masks[best & ((std::uint32_t{1} << kPositionBits) - 1)];
-        if (live_ * 2 < size_) {
-            compact();
-        }
-        return {static_cast<std::int32_t>(eliminated), next};
-    }
-
-private:
-    // Drops the zeros, keeping the order of the rest so that "the later one
-    // on ties" still means the later candidate.
-    void compact() {
-        const auto kept = std::remove(masks_.begin(), masks_.begin() + size_, 0u);
-        const auto count = static_cast<std::uint32_t>(kept - masks_.begin());
-        size_ = roundUpToBlock(count);
-        std::fill(kept, masks_.begin() + size_, 0u);
-    }
-
-    std::vector<std::uint32_t> masks_;
-    std::uint32_t size_ = 0;
-    std::uint32_t live_ = 0;
-};
 
 // Shows progress the way the dialog expects it: the count before each pass,
 // the bar only when a new tenth is reached, after letting events run.
@@ -173,10 +89,10 @@ std::int32_t ridotto(ColumnTable& colonne, NumberSet* candidates, std::int32_t n
         candidates[i] = 0;
     }
     std::int32_t eliminated = n - static_cast<std::int32_t>(valid.size());
-    Pool pool(std::move(valid));
+    ReductionSurvivors survivors(std::move(valid));
     // Without a first column the first choice is made against an empty
     // column: every candidate ties at 0 in common and the last one wins.
-    std::uint32_t chosen = firstIsColumn ? first : pool.last();
+    std::uint32_t chosen = firstIsColumn ? first : survivors.last();
 
     const int threshold = kColumnSize - std::max(level, 0);
     TenthReporter reporter(progress, n);
@@ -188,9 +104,9 @@ std::int32_t ridotto(ColumnTable& colonne, NumberSet* candidates, std::int32_t n
         ++count;
         writeRow(colonne, static_cast<NumberSet>(chosen), count);
         reporter.report(eliminated);
-        const Pool::Sweep sweep = pool.sweep(chosen, threshold);
-        eliminated += sweep.eliminated;
-        chosen = sweep.next;
+        const ReductionSurvivors::Step step = survivors.step(chosen, threshold);
+        eliminated += step.eliminated;
+        chosen = step.next;
     }
     return count;
 }
