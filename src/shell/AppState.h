@@ -6,6 +6,7 @@
 #include "Calibration.h"
 #include "Model.h"
 #include "Settings.h"
+#include "WinningColumn.h"
 
 #include <string>
 
@@ -17,6 +18,7 @@ struct AppState {
     Archivio archivio;       // the draw archive, loaded at start-up
     Settings settings;       // impostazioni.cfg, read when the main window loads
     Calibration calibration; // print.cfg, read by the slip and calibration windows
+    WinningColumn winning;   // the single check's winning column
 };
 
 } // namespace dvx
