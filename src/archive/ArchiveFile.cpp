@@ -64,14 +64,6 @@ std::error_code createEmpty(const std::string& path) {
     return {};
 }
 
-// A folder that does not exist is a missing path, not a missing file.
-ClassicError archiveErrorOf(std::error_code ec) {
-    if (ec == std::errc::no_such_file_or_directory) {
-        return classicError(kErrPathNotFound);
-    }
-    return classicErrorOf(ec);
-}
-
 class BusyPointer final {
 public:
     explicit BusyPointer(Platform& platform) : platform_(platform) { platform_.setBusy(true); }
@@ -84,6 +76,13 @@ private:
 };
 
 } // namespace
+
+ClassicError writeErrorOf(std::error_code ec) {
+    if (ec == std::errc::no_such_file_or_directory) {
+        return classicError(kErrPathNotFound);
+    }
+    return classicErrorOf(ec);
+}
 
 void appendRecord(std::string& bytes, const Estrazione& draw) {
     appendText(bytes, draw.data, kOraOffset - kDataOffset);
@@ -114,7 +113,7 @@ bool LoadArchivioDVX(const std::string& path, Archivio& archivio, Platform& plat
         }
     }
     if (ec) {
-        platform.message(errorMessageWithPath(archiveErrorOf(ec), path, where("LoadArchivioDVX")));
+        platform.message(errorMessageWithPath(writeErrorOf(ec), path, where("LoadArchivioDVX")));
         return false;
     }
     ArchiveFiller filler;
@@ -140,7 +139,7 @@ bool SaveDVXArchive(const std::string& path, const Archivio& archivio, Platform&
         ec = replaceFile(path, bytes);
     }
     if (ec) {
-        platform.message(errorMessageWithPath(archiveErrorOf(ec), path, where("SaveDVXArchive")));
+        platform.message(errorMessageWithPath(writeErrorOf(ec), path, where("SaveDVXArchive")));
         return false;
     }
     return true;

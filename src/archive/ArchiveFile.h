@@ -3,6 +3,7 @@
 // per draw, in archive order (no header, no count, no trailer).
 
 #include "Archivio.h"
+#include "ErrorCodes.h"
 
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ inline constexpr std::size_t kRecordSize = 24;
 void appendRecord(std::string& bytes, const Estrazione& draw);
 // The record stored in the 24 bytes at bytes.
 Estrazione readRecord(const char* bytes);
+
+// The classic error of a failed file creation or write: a missing folder is
+// a path not found.
+ClassicError writeErrorOf(std::error_code ec);
 
 // Fills a fresh archive from the file's records that hold a draw (records
 // with Numeri 0 are dropped, a trailing piece shorter than a record is

@@ -66,7 +66,7 @@ bool DownloadFile(Downloader& downloader, const std::string& url, const std::str
     const auto result = downloader.download(url, localFile);
     if (result.status == DownloadResult::Status::LocalError) {
         platform.message(
-            errorMessage(classicErrorOf(result.localError), "DownloadFile of Modulo corpo"));
+            errorMessage(writeErrorOf(result.localError), "DownloadFile of Modulo corpo"));
     }
     return result.done();
 }

@@ -1,5 +1,6 @@
 #include "Statistics.h"
 
+#include "ArchiveFile.h"
 #include "Cp1252.h"
 #include "ErrorCodes.h"
 #include "FileReplace.h"
@@ -121,7 +122,7 @@ StatTables Statistiche(const Archivio& archivio, const std::string& csvPath, Pla
                        FileWriter writer) {
     auto run = computeStatistics(archivio);
     if (const auto ec = writer(csvPath, run.csv)) {
-        const auto error = classicErrorOf(ec);
+        const auto error = writeErrorOf(ec);
         if (error.number == kErrPermissionDenied) {
             platform.message(kStatisticsLockedText, kStatisticsLockedTitle, Icon::Critical);
         } else {

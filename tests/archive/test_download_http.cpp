@@ -1,0 +1,209 @@
+// Downloads need Qt Network, which a build without the desktop program lacks.
+#ifdef DVX_HAVE_QT_NETWORK
+
+#include "ArchiveFile.h"
+#include "ArchiveFixtures.h"
+#include "ArchiveUpdate.h"
+#include "DownloadReader.h"
+#include "QtNetDownloader.h"
+#include "RecordingPlatform.h"
+#include "ScratchFolder.h"
+#include "ServerAddress.h"
+#include "TestServer.h"
+#include "VersionCompare.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace dvx {
+namespace {
+
+using namespace std::chrono_literals;
+using test::archiveOf;
+using test::draw;
+
+const std::string kReply = "Data|Ora|Numeri|Numerone|Concorso\r\n"
+                           "10/12/2026|12:00|1|2|3|4|5|6|7|8|9|10|5|70001\r\n"
+                           "10/12/2026|13:00|20|19|18|17|16|15|14|13|12|11|20|70002\r\n"
+                           "10/12/2026|14:00|1|3|5|7|9|11|13|15|17|19|1|70003\r\n";
+const std::string kHtmlPage =
+    "<!DOCTYPE html>\r\n<html><head><title>Errore</title></head>\r\n"
+    "<body><p>Servizio non disponibile | riprovare pi&ugrave; tardi</p></body></html>\r\n";
+const std::string kCaption = frmUpdateCaption("Decaventrix");
+
+// The vendor's server with one route per behaviour, each under its own prefix.
+void vendorRoutes(httplib::Server& server, test::TestServer& self) {
+    const std::string archive(kArchivePath);
+    server.Get("/good" + archive, [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(kReply, "text/plain");
+    });
+    server.Get("/moved" + archive, [archive](const httplib::Request&, httplib::Response& res) {
+        res.set_redirect("/good" + archive, 302);
+    });
+    server.Get("/missing" + archive, [](const httplib::Request&, httplib::Response& res) {
+        res.status = 404;
+        res.set_content(kReply, "text/plain"); // draws in an error reply are not taken
+    });
+    server.Get("/cut" + archive, [](const httplib::Request&, httplib::Response& res) {
+        res.set_content_provider(kReply.size(), "text/plain",
+                                 [](std::size_t, std::size_t, httplib::DataSink& sink) {
+                                     sink.write(kReply.data(), kReply.size() / 2);
+                                     return false; // the connection drops halfway
+                                 });
+    });
+    server.Get("/stall" + archive, [&self](const httplib::Request&, httplib::Response& res) {
+        self.holdBack(60s);
+        res.set_content(kReply, "text/plain");
+    });
+    server.Get("/html" + archive, [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(kHtmlPage, "text/html");
+    });
+    server.Get("/bad" + archive, [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(kReply + "10/12/2026|15:00|1|2|3|4|5|6|7|8|9|dieci|5|70004\r\n",
+                        "text/plain");
+    });
+    server.Get("/good" + std::string(kVersionPath),
+               [](const httplib::Request&, httplib::Response& res) {
+                   res.set_content("1.10.0\r\nnote di rilascio\r\n", "text/plain");
+               });
+}
+
+struct Shown {
+    std::string text;
+    std::string title;
+    Icon icon;
+    friend bool operator==(const Shown&, const Shown&) = default;
+};
+
+struct HttpCase {
+    const char* name;
+    const char* route; // "" for a port where nobody listens
+    UpdateOutcome outcome;
+    std::vector<Shown> messages;
+};
+
+void PrintTo(const HttpCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const DownloadLimits kTestLimits{400ms, 2000ms, 5};
+
+class ArchiveUpdateOverHttp : public ::testing::TestWithParam<HttpCase> {
+protected:
+    test::ScratchFolder scratch;
+    test::RecordingPlatform platform;
+    const Archivio old =
+        archiveOf({draw("01/01/2026", "08:00", 1, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}, 9)});
+    const std::string archivePath = scratch.file("archivio/decaventrix.dat");
+
+    void SetUp() override { scratch.write("archivio/decaventrix.dat", ""); }
+};
+
+TEST_P(ArchiveUpdateOverHttp, ReplacesTheArchiveOnlyWithAGoodReply) {
+    const auto& c = GetParam();
+    test::TestServer server(vendorRoutes);
+    ASSERT_TRUE(SaveDVXArchive(archivePath, old, platform));
+    const auto oldBytes = scratch.read("archivio/decaventrix.dat");
+
+    const std::string base = *c.route ? server.base() + c.route
+                                      : "http://127.0.0.1:" + std::to_string(test::closedPort());
+    const UpdateRequest request{serverUrl(base, kArchivePath), scratch.file("download.dat"),
+                                archivePath, kCaption, "Decaventrix"};
+    QtNetDownloader downloader(kTestLimits);
+    Archivio archivio = old;
+    const auto started = std::chrono::steady_clock::now();
+    const auto outcome = updateArchive(archivio, request, downloader, platform);
+    const auto waited = std::chrono::steady_clock::now() - started;
+    server.release();
+
+    EXPECT_EQ(outcome, c.outcome);
+    std::vector<Shown> shown;
+    for (const auto& m : platform.messages) {
+        shown.push_back({m.text, m.title, m.icon});
+    }
+    EXPECT_EQ(shown, c.messages);
+    // A stalled server is given up well before it would answer.
+    EXPECT_LT(waited, 20s);
+
+    Archivio onDisk;
+    ASSERT_TRUE(LoadArchivioDVX(archivePath, onDisk, platform));
+    if (c.outcome == UpdateOutcome::Updated) {
+        const auto expected = LoadArchivioTMP(kReply).archivio;
+        EXPECT_EQ(archivio, expected);
+        EXPECT_EQ(onDisk, expected);
+        EXPECT_EQ(scratch.read("download.dat"), kReply);
+    } else {
+        EXPECT_EQ(archivio, old);
+        EXPECT_EQ(scratch.read("archivio/decaventrix.dat"), oldBytes);
+    }
+}
+
+const Shown kDownloadFailed{std::string(kDownloadFailedText), kCaption, Icon::Critical};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ArchiveUpdateOverHttp,
+    ::testing::Values(
+        HttpCase{"GoodReply", "/good", UpdateOutcome::Updated, {}},
+        HttpCase{"Redirect", "/moved", UpdateOutcome::Updated, {}},
+        HttpCase{"NotFound", "/missing", UpdateOutcome::DownloadFailed, {kDownloadFailed}},
+        HttpCase{"ConnectionRefused", "", UpdateOutcome::DownloadFailed, {kDownloadFailed}},
+        HttpCase{"CutShort", "/cut", UpdateOutcome::DownloadFailed, {kDownloadFailed}},
+        HttpCase{"Stalled", "/stall", UpdateOutcome::DownloadFailed, {kDownloadFailed}},
+        HttpCase{"HtmlErrorPage",
+                 "/html",
+                 UpdateOutcome::NothingRead,
+                 {{std::string(kNoDrawsText), kCaption, Icon::Exclamation}}},
+        HttpCase{"UnreadableDraw",
+                 "/bad",
+                 UpdateOutcome::NothingRead,
+                 {{"Error 13 (Type mismatch) in procedure LoadArchivioTMP of Form frmUpdate", "",
+                   Icon::None},
+                  {std::string(kArchiveKeptText), kCaption, Icon::Exclamation}}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(DownloadFile, VersionReplyGivesTheServerVersion) {
+    test::TestServer server(vendorRoutes);
+    test::ScratchFolder scratch;
+    test::RecordingPlatform platform;
+    QtNetDownloader downloader(kTestLimits);
+    const auto file = scratch.file("dvxlocver.txt");
+    ASSERT_TRUE(
+        DownloadFile(downloader, serverUrl(server.base() + "/good", kVersionPath), file, platform));
+    const auto version = firstLine(scratch.read("dvxlocver.txt"));
+    EXPECT_EQ(version, "1.10.0");
+    EXPECT_EQ(compareVersions("1.2.3", version), VersionVerdict::ServerNewer);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST(DownloadFile, UnwritableLocalFileIsReportedAndKeepsNothing) {
+    test::TestServer server(vendorRoutes);
+    test::ScratchFolder scratch;
+    test::RecordingPlatform platform;
+    QtNetDownloader downloader(kTestLimits);
+    EXPECT_FALSE(DownloadFile(downloader, serverUrl(server.base() + "/good", kArchivePath),
+                              scratch.file("missing/decavx_download.dat"), platform));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Error 76 (Path not found) in procedure DownloadFile of Modulo corpo");
+}
+
+TEST(DownloadFile, FailedDownloadKeepsThePreviousFile) {
+    test::TestServer server(vendorRoutes);
+    test::ScratchFolder scratch;
+    test::RecordingPlatform platform;
+    QtNetDownloader downloader(kTestLimits);
+    const auto file = scratch.write("decavx_download.dat", "earlier reply");
+    EXPECT_FALSE(DownloadFile(downloader, serverUrl(server.base() + "/missing", kArchivePath), file,
+                              platform));
+    EXPECT_FALSE(DownloadFile(downloader, "not a web address", file, platform));
+    EXPECT_EQ(scratch.read("decavx_download.dat"), "earlier reply");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+} // namespace
+} // namespace dvx
+
+#endif
