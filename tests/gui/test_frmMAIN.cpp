@@ -1,0 +1,345 @@
+// The main window: states, grids, price, status bar, develop and discard,
+// and the exit confirmation.
+
+#include "AppState.h"
+#include "RecordingPlatform.h"
+#include "frmMAIN.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace dvx;
+
+namespace {
+
+struct Fixture {
+    AppState app;
+    test::RecordingPlatform platform;
+    std::unique_ptr<frmMAIN> window;
+
+    Fixture() {
+        window = std::make_unique<frmMAIN>(app, platform);
+        window->show();
+    }
+    QLabel* cell(const char* prefix, int i) const {
+        return window->findChild<QLabel*>(QString("%1_%2").arg(prefix).arg(i));
+    }
+    QString panel(int p) const {
+        return window->findChild<QLabel*>(QString("StBar_%1").arg(p))->text();
+    }
+    QString labnumeri() const { return window->findChild<QLabel*>("labnumeri")->text(); }
+    QWidget* grid() const { return cell("grnum", 0)->parentWidget(); }
+    void selectNumbers(int from, int to) {
+        for (int n = from; n <= to; ++n) {
+            window->grnum_Click(n - 1);
+        }
+    }
+    void click(const char* button) {
+        QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    bool checked(const char* action) const {
+        return window->findChild<QAction*>(action)->isChecked();
+    }
+};
+
+bool isSelectedLook(const QLabel* cell) {
+    return cell->styleSheet().contains("background: rgb(0,128,0)") &&
+           cell->styleSheet().contains("color: rgb(255,255,255)") &&
+           cell->styleSheet().contains("font-weight: bold");
+}
+
+QPoint centreOf(const QLabel* cell) {
+    return cell->geometry().center();
+}
+
+} // namespace
+
+class TestFrmMain : public QObject {
+    Q_OBJECT
+private slots:
+    void startsEmptyInTheEditingState();
+    void tenthNumberEnablesDevelopment();
+    void sweepTogglesEachCellPassedOnce();
+    void numeroneChoiceColoursTheGrid();
+    void priceOptionRecomputesTheCost();
+    void developEntersTheDevelopedState();
+    void discardAsksAndKeepsTheConditions_data();
+    void discardAsksAndKeepsTheConditions();
+    void resetClearsNumbersAndMarks();
+    void cancelDuringReductionKeepsEditing();
+    void exitAsksAndClosesEveryWindow_data();
+    void exitAsksAndClosesEveryWindow();
+    void controlsCarryTheirAccelerators();
+};
+
+void TestFrmMain::startsEmptyInTheEditingState() {
+    Fixture f;
+    QCOMPARE(f.window->windowTitle(), QString("Decaventrix - Ver. 1.0.0 - Freeware"));
+    QCOMPARE(f.panel(1), QString("nuovo.dvx"));
+    QCOMPARE(f.panel(2), QString("0"));
+    QCOMPARE(f.panel(4), QString(""));
+    QCOMPARE(f.labnumeri(), QString("Numeri in gioco [0]"));
+    QCOMPARE(f.app.system.pricePerColumn, 2.0f);
+    QVERIFY(f.window->findChild<QRadioButton*>("optImporto_1")->isChecked());
+    QVERIFY(f.window->findChild<QRadioButton*>("optImporto_1")->styleSheet().contains("255,255,0"));
+    QCOMPARE(f.app.system.numerone, 0);
+    QCOMPARE(f.app.system.fileName, std::string("nuovo.dvx"));
+    for (int i = 0; i < 20; ++i) {
+        QCOMPARE(f.cell("grnum", i)->text(), QString("%1").arg(i + 1, 2, 10, QChar('0')));
+        QCOMPARE(f.cell("grScud", i)->text(), QString("%1").arg(i + 1, 2, 10, QChar('0')));
+    }
+    for (const char* name : {"menucondizioni", "menuoperazioni", "menustampa", "cmdCalcolo",
+                             "cmdAdatta", "cmdModifiche", "cmdVisualizza"}) {
+        QVERIFY2(!f.window->isControlEnabled(name), name);
+    }
+    for (const char* name : {"frameNumeri", "cmdCancella", "menucalcolo", "cmdArchivio"}) {
+        QVERIFY2(f.window->isControlEnabled(name), name);
+    }
+}
+
+void TestFrmMain::tenthNumberEnablesDevelopment() {
+    Fixture f;
+    f.selectNumbers(1, 9);
+    QCOMPARE(f.labnumeri(), QString("Numeri in gioco [09]"));
+    QVERIFY(!f.window->isControlEnabled("cmdCalcolo"));
+    f.window->grnum_Click(9);
+    QCOMPARE(f.labnumeri(), QString("Numeri in gioco [10]"));
+    for (const char* name : {"menucondizioni", "menuoperazioni", "cmdAdatta", "cmdCalcolo"}) {
+        QVERIFY2(f.window->isControlEnabled(name), name);
+    }
+    f.window->grnum_Click(9);
+    QCOMPARE(f.app.system.sistema.countInPlay, 9);
+    for (const char* name : {"menucondizioni", "menuoperazioni", "cmdAdatta", "cmdCalcolo"}) {
+        QVERIFY2(!f.window->isControlEnabled(name), name);
+    }
+}
+
+void TestFrmMain::sweepTogglesEachCellPassedOnce() {
+    Fixture f;
+    auto* grid = f.grid();
+    // Press on 01, sweep through 02..05 (crossing the gaps between cells).
+    QTest::mousePress(grid, Qt::LeftButton, {}, centreOf(f.cell("grnum", 0)));
+    for (int i = 1; i < 5; ++i) {
+        const auto from = centreOf(f.cell("grnum", i - 1));
+        const auto to = centreOf(f.cell("grnum", i));
+        for (int step = 1; step <= 4; ++step) {
+            QTest::mouseMove(grid, from + (to - from) * step / 4);
+        }
+    }
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, centreOf(f.cell("grnum", 4)));
+    QCOMPARE(f.app.system.sistema.countInPlay, 5);
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY(f.app.system.selected[static_cast<std::size_t>(i)]);
+        QVERIFY(isSelectedLook(f.cell("grnum", i)));
+    }
+    QVERIFY(!isSelectedLook(f.cell("grnum", 5)));
+
+    // Sweeping back over them deselects them.
+    QTest::mousePress(grid, Qt::LeftButton, {}, centreOf(f.cell("grnum", 4)));
+    for (int i = 3; i >= 0; --i) {
+        QTest::mouseMove(grid, centreOf(f.cell("grnum", i)));
+    }
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, centreOf(f.cell("grnum", 0)));
+    QCOMPARE(f.app.system.sistema.countInPlay, 0);
+
+    // Moving without the button held paints nothing.
+    QTest::mouseMove(grid, centreOf(f.cell("grnum", 7)));
+    QTest::mouseMove(grid, centreOf(f.cell("grnum", 8)));
+    QCOMPARE(f.app.system.sistema.countInPlay, 0);
+}
+
+void TestFrmMain::numeroneChoiceColoursTheGrid() {
+    Fixture f;
+    QTest::mouseClick(f.cell("grScud", 6)->parentWidget(), Qt::LeftButton, {},
+                      centreOf(f.cell("grScud", 6)));
+    QCOMPARE(f.app.system.numerone, 7);
+    QVERIFY(f.cell("grScud", 6)->styleSheet().contains("background: rgb(255,255,0)"));
+    QVERIFY(f.cell("grScud", 6)->styleSheet().contains("font-weight: bold"));
+    QVERIFY(f.cell("grScud", 0)->styleSheet().contains("color: rgb(192,192,192)"));
+    f.click("cmdCancella");
+    QCOMPARE(f.app.system.numerone, 0);
+    QVERIFY(f.cell("grScud", 6)->styleSheet().contains("color: rgb(0,128,0)"));
+}
+
+void TestFrmMain::priceOptionRecomputesTheCost() {
+    Fixture f;
+    f.app.system.sistema.columnCount = 184756;
+    f.window->findChild<QRadioButton*>("optImporto_0")->click();
+    QCOMPARE(f.app.system.pricePerColumn, 1.0f);
+    QCOMPARE(f.panel(3), QString("€ 184,756.00"));
+    QVERIFY(f.window->findChild<QRadioButton*>("optImporto_0")->styleSheet().contains("255,255,0"));
+    QVERIFY(f.window->findChild<QRadioButton*>("optImporto_1")->styleSheet().isEmpty());
+    f.window->findChild<QRadioButton*>("optImporto_1")->click();
+    QCOMPARE(f.panel(3), QString("€ 369,512.00"));
+}
+
+void TestFrmMain::developEntersTheDevelopedState() {
+    Fixture f;
+    f.selectNumbers(1, 12);
+    f.click("cmdCalcolo");
+    QVERIFY(f.window->isEnabled());
+    QCOMPARE(f.app.system.sistema.columnCount, 66);
+    QCOMPARE(f.panel(2), QString("66"));
+    QCOMPARE(f.panel(3), QString("€ 132.00"));
+    QCOMPARE(f.panel(4), QString("Integrale"));
+    for (const char* name :
+         {"cmdModifiche", "cmdVisualizza", "menuMescola", "menustampa", "menucondizioni"}) {
+        QVERIFY2(f.window->isControlEnabled(name), name);
+    }
+    for (const char* name : {"frameNumeri", "cmdCancella", "cmdCalcolo", "menucalcolo"}) {
+        QVERIFY2(!f.window->isControlEnabled(name), name);
+    }
+    // The frozen grid and the disabled button change nothing.
+    f.click("cmdCancella");
+    QCOMPARE(f.app.system.sistema.columnCount, 66);
+    QVERIFY(f.platform.messages.empty());
+}
+
+void TestFrmMain::discardAsksAndKeepsTheConditions_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("discarded");
+    QTest::newRow("yes") << int(Answer::Yes) << true;
+    QTest::newRow("no") << int(Answer::No) << false;
+}
+
+void TestFrmMain::discardAsksAndKeepsTheConditions() {
+    QFETCH(int, answer);
+    QFETCH(bool, discarded);
+    Fixture f;
+    f.selectNumbers(1, 12);
+    f.app.system.condizioni.sommaOn = kTrue;
+    f.app.system.condizioni.somma = {60, 120};
+    f.window->findChild<QAction*>("menuSomma")->setChecked(true);
+    f.click("cmdCalcolo");
+    const auto developedCount = f.app.system.sistema.columnCount;
+    QCOMPARE(f.panel(4), QString("Condizionato"));
+    f.platform.answers.push_back(Answer(answer));
+    f.click("cmdModifiche");
+    QCOMPARE(f.platform.messages.size(), std::size_t(1));
+    QCOMPARE(f.platform.lastMessage().title, std::string("Attenzione"));
+    QCOMPARE(f.app.system.developed(), !discarded);
+    QCOMPARE(f.app.system.sistema.columnCount, discarded ? 0 : developedCount);
+    QCOMPARE(f.window->isControlEnabled("cmdCalcolo"), discarded);
+    QCOMPARE(f.window->isControlEnabled("cmdModifiche"), !discarded);
+    QCOMPARE(f.window->isControlEnabled("frameNumeri"), discarded);
+    QCOMPARE(f.panel(2), discarded ? QString("0") : QString::number(developedCount));
+    QVERIFY(f.checked("menuSomma"));
+    QVERIFY(f.app.system.condizioni.sommaOn != kFalse);
+}
+
+void TestFrmMain::resetClearsNumbersAndMarks() {
+    Fixture f;
+    f.selectNumbers(3, 14);
+    f.window->findChild<QAction*>("menuSomma")->setChecked(true);
+    f.window->findChild<QAction*>("menuRidotto")->setChecked(true);
+    f.click("cmdCancella");
+    QCOMPARE(f.app.system.sistema.countInPlay, 0);
+    QCOMPARE(f.labnumeri(), QString("Numeri in gioco [0]"));
+    QVERIFY(!f.checked("menuSomma"));
+    QVERIFY(!f.checked("menuRidotto"));
+    QVERIFY(!f.window->isControlEnabled("cmdCalcolo"));
+    QVERIFY(!isSelectedLook(f.cell("grnum", 2)));
+}
+
+void TestFrmMain::cancelDuringReductionKeepsEditing() {
+    Fixture f;
+    f.selectNumbers(1, 20);
+    f.app.system.condizioni.ridottoOn = kTrue;
+    f.app.system.condizioni.ridottoLevel = 1;
+    f.platform.answers.push_back(Answer::Yes);
+    bool sawDisabledMain = false;
+    // Once the reduction runs, press the progress dialog's cancel button:
+    // the window must keep answering while the work goes on.
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        for (auto* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frmCalcolo" && w->isVisible() &&
+                w->windowTitle() == "Riduzione in corso....") {
+                sawDisabledMain = !f.window->isEnabled();
+                timer.stop();
+                QTest::mouseClick(w->findChild<QPushButton*>("cmdSvilAnnulla"), Qt::LeftButton);
+            }
+        }
+    });
+    timer.start();
+    f.click("cmdCalcolo");
+    QVERIFY(sawDisabledMain);
+    QVERIFY(f.window->isEnabled());
+    QCOMPARE(f.platform.beeps, 1);
+    QVERIFY(
+        QString::fromStdString(f.platform.lastMessage().text).startsWith("Colonne elaborate  "));
+    QCOMPARE(f.platform.lastMessage().title, std::string("Riduzione in corso...."));
+    QVERIFY(f.app.system.cancel);
+    QVERIFY(!f.app.system.developed());
+    QCOMPARE(f.app.system.sistema.columnCount, 0);
+    QVERIFY(f.window->isControlEnabled("cmdCalcolo"));
+    QVERIFY(!f.window->isControlEnabled("cmdModifiche"));
+}
+
+void TestFrmMain::exitAsksAndClosesEveryWindow_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("yes") << int(Answer::Yes) << true;
+    QTest::newRow("no") << int(Answer::No) << false;
+}
+
+void TestFrmMain::exitAsksAndClosesEveryWindow() {
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    Fixture f;
+    QWidget other; // a modeless window of another subsystem
+    other.show();
+    f.platform.answers.push_back(Answer(answer));
+    f.window->findChild<QAction*>("menuuscita")->trigger();
+    QCOMPARE(f.platform.messages.size(), std::size_t(1));
+    const auto& asked = f.platform.lastMessage();
+    QCOMPARE(asked.text, std::string("Uscire dall'applicazione?"));
+    QCOMPARE(QString::fromStdString(asked.title), f.window->windowTitle());
+    QCOMPARE(int(asked.icon), int(Icon::Question));
+    QCOMPARE(int(asked.buttons), int(Buttons::YesNo));
+    QCOMPARE(f.window->isVisible(), !closes);
+    QCOMPARE(other.isVisible(), !closes);
+}
+
+void TestFrmMain::controlsCarryTheirAccelerators() {
+    Fixture f;
+    const std::pair<const char*, const char*> captions[] = {
+        {"menuapri", "&Apri"},
+        {"menusalvacome", "Salva &come..."},
+        {"menuMescola", "Mescola &Colonne"},
+        {"menuSpoglioEstrazioni", "Spoglio Est&razioni"},
+        {"menuConsecutivi", "C&onsecutivi"},
+        {"menuschedine", "Stampa &Schedine"},
+        {"menuinfo", "&Info"},
+        {"menuuscita", "&Uscita"}};
+    for (const auto& [name, caption] : captions) {
+        auto* action = f.window->findChild<QAction*>(name);
+        QVERIFY2(action != nullptr, name);
+        QCOMPARE(action->text(), QString::fromUtf8(caption));
+    }
+    QCOMPARE(f.window->findChild<QMenu*>("menucondizioni")->title(), QString("&Condizioni"));
+    for (const char* name : {"menuColonnaFiltro", "menuConsecutivi", "menuFisse", "menuPariDispari",
+                             "menuSomma", "menuRidotto"}) {
+        QVERIFY2(f.window->findChild<QAction*>(name)->isCheckable(), name);
+    }
+    // Every button can be reached with Alt and a letter of its own.
+    QSet<QChar> letters;
+    for (auto* button : f.window->findChildren<QPushButton*>()) {
+        const auto text = button->text();
+        const auto amp = text.indexOf('&');
+        QVERIFY2(amp >= 0, qPrintable(text));
+        letters.insert(text.at(amp + 1).toLower());
+    }
+    QCOMPARE(letters.size(), f.window->findChildren<QPushButton*>().size());
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "test_frmMAIN.moc"
