@@ -71,12 +71,16 @@ template <bool Literal> void develop(benchmark::State& st, bool conditioned) {
 // Keeps each run's time so that main can print fast/literal per case.
 class RatioReporter final : public benchmark::ConsoleReporter {
 public:
-    std::map<std::string, double> times;
+    struct Times {
+        double real = 0;
+        double cpu = 0;
+    };
+    std::map<std::string, Times> times;
 
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const auto& r : runs) {
             if (r.run_type == Run::RT_Iteration && !r.error_occurred) {
-                times[r.benchmark_name()] = r.GetAdjustedRealTime();
+                times[r.benchmark_name()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -107,8 +111,12 @@ int main(int argc, char** argv) {
         const auto fast = reporter.times.find(base + "/fast");
         const auto literal = reporter.times.find(base + "/literal");
         if (fast != reporter.times.end() && literal != reporter.times.end()) {
-            std::printf("%s: fast/literal = %.3f (%.0f us vs %.0f us)\n", base.c_str(),
-                        fast->second / literal->second, fast->second, literal->second);
+            // CPU time too: on a busy machine it is the steadier of the two.
+            const auto& f = fast->second;
+            const auto& l = literal->second;
+            std::printf("%s: fast/literal = %.3f real (%.0f us vs %.0f us), %.3f cpu (%.0f us vs "
+                        "%.0f us)\n",
+                        base.c_str(), f.real / l.real, f.real, l.real, f.cpu / l.cpu, f.cpu, l.cpu);
         }
     }
     benchmark::Shutdown();
