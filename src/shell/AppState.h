@@ -5,6 +5,7 @@
 #include "Archivio.h"
 #include "Calibration.h"
 #include "Model.h"
+#include "ServerAddress.h"
 #include "Settings.h"
 #include "WinningColumn.h"
 
@@ -15,7 +16,8 @@ namespace dvx {
 struct AppState {
     std::string programFolder; // always ends with '/'
     SystemState system;
-    Archivio archivio;       // the draw archive, loaded at start-up
+    Archivio archivio;                                // the draw archive, loaded at start-up
+    std::string serverAddress{kDefaultServerAddress}; // the vendor's web server
     Settings settings;       // impostazioni.cfg, read when the main window loads
     Calibration calibration; // print.cfg, read by the slip and calibration windows
     WinningColumn winning;   // the single check's winning column
