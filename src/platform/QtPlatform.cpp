@@ -62,6 +62,15 @@ QString qtMessageText(std::string_view text) {
 
 QtPlatform::QtPlatform(QString programTitle) : programTitle_(std::move(programTitle)) {}
 
+QWidget* QtPlatform::dialogParent() const {
+    // A dialog owned by a disabled window would be disabled with it (the
+    // main window is, while long work runs): use the window in front then.
+    if (parent_ != nullptr && parent_->isEnabled()) {
+        return parent_;
+    }
+    return QApplication::activeWindow();
+}
+
 QString QtPlatform::title(std::string_view title) const {
     return title.empty() ? programTitle_ : fromUtf8(title);
 }
@@ -69,7 +78,7 @@ QString QtPlatform::title(std::string_view title) const {
 Answer QtPlatform::message(std::string_view text, std::string_view title, Icon icon,
                            Buttons buttons) {
     QMessageBox box(qtIcon(icon), this->title(title), qtMessageText(text), QMessageBox::NoButton,
-                    parent_);
+                    dialogParent());
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -113,8 +122,9 @@ Answer QtPlatform::message(std::string_view text, std::string_view title, Icon i
 std::optional<std::string> QtPlatform::input(std::string_view prompt, std::string_view title,
                                              std::string_view defaultText) {
     bool ok = false;
-    const auto text = QInputDialog::getText(parent_, this->title(title), qtMessageText(prompt),
-                                            QLineEdit::Normal, fromUtf8(defaultText), &ok);
+    const auto text =
+        QInputDialog::getText(dialogParent(), this->title(title), qtMessageText(prompt),
+                              QLineEdit::Normal, fromUtf8(defaultText), &ok);
     if (!ok) {
         return std::nullopt;
     }
@@ -123,8 +133,8 @@ std::optional<std::string> QtPlatform::input(std::string_view prompt, std::strin
 
 std::optional<std::string> QtPlatform::openFileName(std::string_view folder,
                                                     std::string_view filter) {
-    const auto path =
-        QFileDialog::getOpenFileName(parent_, "Apri", fromUtf8(folder), qtFileFilter(filter));
+    const auto path = QFileDialog::getOpenFileName(dialogParent(), "Apri", fromUtf8(folder),
+                                                   qtFileFilter(filter));
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -136,7 +146,7 @@ std::optional<std::string> QtPlatform::saveFileName(std::string_view folder,
                                                     std::string_view suggestedName) {
     const auto start = QDir(fromUtf8(folder)).filePath(fromUtf8(suggestedName));
     const auto path =
-        QFileDialog::getSaveFileName(parent_, "Salva con nome", start, qtFileFilter(filter));
+        QFileDialog::getSaveFileName(dialogParent(), "Salva con nome", start, qtFileFilter(filter));
     if (path.isEmpty()) {
         return std::nullopt;
     }

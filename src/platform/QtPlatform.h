@@ -38,6 +38,7 @@ public:
 
 private:
     QString title(std::string_view title) const;
+    QWidget* dialogParent() const;
 
     QString programTitle_;
     QWidget* parent_ = nullptr;

@@ -1,0 +1,128 @@
+// The desktop platform: message boxes as the program asks for them, and the
+// filter and line-break conversions.
+
+#include "QtPlatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+using namespace dvx;
+
+namespace {
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+
+// Answers the next message box by pressing the button with caption press
+// (or Escape when press is empty), after noting what it showed.
+void answerNextBox(SeenBox& seen, const QString& press) {
+    QTimer::singleShot(0, [&seen, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        for (auto* button : box->buttons()) {
+            seen.buttons << button->text();
+        }
+        if (press.isEmpty()) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            return;
+        }
+        for (auto* button : box->buttons()) {
+            if (button->text() == press) {
+                button->click();
+            }
+        }
+    });
+}
+
+} // namespace
+
+class TestQtPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void messageShowsWhatWasAsked_data();
+    void messageShowsWhatWasAsked();
+    void filtersBecomeQtFilters_data();
+    void filtersBecomeQtFilters();
+};
+
+void TestQtPlatform::messageShowsWhatWasAsked_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QString>("shownTitle");
+    QTest::addColumn<int>("shownIcon");
+    QTest::addColumn<QStringList>("shownButtons");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("question yes") << "Attenzione" << int(Icon::Question) << int(Buttons::YesNo)
+                                  << "&Sì"
+                                  << "Attenzione" << int(QMessageBox::Question)
+                                  << QStringList{"&Sì", "&No"} << int(Answer::Yes);
+    QTest::newRow("question escaped")
+        << "Attenzione" << int(Icon::Question) << int(Buttons::YesNo) << ""
+        << "Attenzione" << int(QMessageBox::Question) << QStringList{"&Sì", "&No"}
+        << int(Answer::No);
+    QTest::newRow("untitled ok") << "" << int(Icon::None) << int(Buttons::Ok) << "OK"
+                                 << "Decaventrix" << int(QMessageBox::NoIcon) << QStringList{"OK"}
+                                 << int(Answer::Ok);
+    QTest::newRow("critical") << "E R R O R E" << int(Icon::Critical) << int(Buttons::OkCancel)
+                              << "Annulla"
+                              << "E R R O R E" << int(QMessageBox::Critical)
+                              << QStringList{"OK", "Annulla"} << int(Answer::Cancel);
+}
+
+void TestQtPlatform::messageShowsWhatWasAsked() {
+    QFETCH(QString, title);
+    QFETCH(int, icon);
+    QFETCH(int, buttons);
+    QFETCH(QString, press);
+    QFETCH(QString, shownTitle);
+    QFETCH(int, shownIcon);
+    QFETCH(QStringList, shownButtons);
+    QFETCH(int, answer);
+    QtPlatform platform("Decaventrix");
+    SeenBox seen;
+    answerNextBox(seen, press);
+    const auto got = platform.message("Colonne elaborate  12\rUscire dallo sviluppo?",
+                                      title.toStdString(), Icon(icon), Buttons(buttons));
+    QCOMPARE(int(got), answer);
+    QCOMPARE(seen.title, shownTitle);
+    QCOMPARE(seen.text, QString("Colonne elaborate  12\nUscire dallo sviluppo?"));
+    QCOMPARE(int(seen.icon), shownIcon);
+    auto sortedSeen = seen.buttons;
+    auto sortedExpected = shownButtons;
+    sortedSeen.sort();
+    sortedExpected.sort();
+    QCOMPARE(sortedSeen, sortedExpected);
+}
+
+void TestQtPlatform::filtersBecomeQtFilters_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("qt");
+    QTest::newRow("named pattern") << "File TXT (*.txt)|*.txt"
+                                   << "File TXT (*.txt)";
+    QTest::newRow("bare description") << "Sistemi|*.dvx"
+                                      << "Sistemi (*.dvx)";
+    QTest::newRow("no bar") << "*.csv"
+                            << "*.csv";
+}
+
+void TestQtPlatform::filtersBecomeQtFilters() {
+    QFETCH(QString, filter);
+    QFETCH(QString, qt);
+    QCOMPARE(qtFileFilter(filter.toStdString()), qt);
+    QCOMPARE(qtMessageText("a\r\nb\rc\nd"), QString("a\nb\nc\nd"));
+}
+
+QTEST_MAIN(TestQtPlatform)
+#include "test_QtPlatform.moc"
