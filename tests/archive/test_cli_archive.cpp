@@ -1,0 +1,136 @@
+#include "ArchiveFixtures.h"
+#include "CliRunner.h"
+#include "ScratchFolder.h"
+#include "ServerAddress.h"
+#include "TestServer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace dvx {
+namespace {
+
+using test::putInt32;
+using test::putText;
+using test::runProgram;
+
+const std::string kCli = DVX_CLI_PATH;
+
+// Two draws in the server's format, with a header and a line to skip.
+const std::string kText = "Data|Ora|Numeri|Numerone|Concorso\r\n"
+                          "9/12/2026|22:00|10|9|8|7|6|5|4|3|2|1|5|70001\r\n"
+                          "\r\n"
+                          "10/12/2026|23:00|1|3|5|7|9|11|13|15|17|19|20|70002\r";
+
+std::string expectedArchiveBytes() {
+    std::string out;
+    putText(out, "9/12/2026 ");
+    putText(out, "22:00");
+    putInt32(out, 70001);
+    putInt32(out, 0x3FF);
+    out += '\x05';
+    putText(out, "10/12/2026");
+    putText(out, "23:00");
+    putInt32(out, 70002);
+    putInt32(out, 0x55555);
+    out += '\x14';
+    return out;
+}
+
+class CliArchive : public ::testing::Test {
+protected:
+    test::ScratchFolder scratch;
+    std::string archive = scratch.file("decaventrix.dat");
+};
+
+TEST_F(CliArchive, ImportWritesTheRecordsListAndStatsReadThem) {
+    const auto text = scratch.write("archivio.txt", kText);
+    auto run = runProgram(kCli, {"archive", "import", text, "--archive", archive});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "2 estrazioni\n");
+    EXPECT_EQ(scratch.read("decaventrix.dat"), expectedArchiveBytes());
+
+    run = runProgram(kCli, {"archive", "list", "--archive", archive});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "  70002     |   10/12/2026   |   23:00   |   01   03   05   07   09   11   "
+                       "13   15   17   19   |   20\n"
+                       "  70001     |   9/12/2026    |   22:00   |   01   02   03   04   05   06   "
+                       "07   08   09   10   |   05\n");
+
+    run = runProgram(kCli, {"stats", "--archive", archive, "--csv", scratch.file("stat.csv")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(scratch.read("stat.csv"),
+              "Concorso;Data;Ora;P1;P2;P3;P4;P5;P6;P7;P8;P9;P10;Numerone;Ripetuti;Pari;Dispari;"
+              "Consecutivi;Somma\r\n"
+              "70002;10/12/2026;23:00;01;03;05;07;09;11;13;15;17;19;20;5;0;10;1;100\r\n"
+              "70001;9/12/2026 ;22:00;01;02;03;04;05;06;07;08;09;10;5;0;5;5;10;55\r\n");
+    EXPECT_NE(run.out.find("Somma\n  055-065 -->      1\n"), std::string::npos) << run.out;
+}
+
+TEST_F(CliArchive, BadInputExitsWithTwoAndWritesNothing) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+    };
+    const auto noDraws = scratch.write("page.html", "<html><body>Errore</body></html>\r\n");
+    const auto badDraw = scratch.write("bad.txt", "9/12/2026|22:00|10|9|8|7|6|5|4|3|2|x|5|1\r\n");
+    const Case cases[] = {
+        {"no draws", {"archive", "import", noDraws, "--archive", archive}},
+        {"bad draw", {"archive", "import", badDraw, "--archive", archive}},
+        {"missing text", {"archive", "import", scratch.file("none.txt"), "--archive", archive}},
+        {"missing archive", {"archive", "list", "--archive", archive}},
+        {"stats of missing archive",
+         {"stats", "--archive", archive, "--csv", scratch.file("stat.csv")}},
+        {"unknown action", {"archive", "merge", "--archive", archive}},
+        {"no archive option", {"archive", "list"}},
+    };
+    for (const auto& c : cases) {
+        const auto run = runProgram(kCli, c.args);
+        EXPECT_EQ(run.status, 2) << c.name;
+        EXPECT_FALSE(run.err.empty()) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(archive)) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(scratch.file("stat.csv"))) << c.name;
+    }
+}
+
+#ifdef DVX_HAVE_QT_NETWORK
+TEST_F(CliArchive, UpdateDownloadsAndKeepsTheArchiveOnABadReply) {
+    test::TestServer server([](httplib::Server& s, test::TestServer&) {
+        s.Get("/ok" + std::string(kArchivePath),
+              [](const httplib::Request&, httplib::Response& res) {
+                  res.set_content(kText, "text/plain");
+              });
+        s.Get("/html" + std::string(kArchivePath),
+              [](const httplib::Request&, httplib::Response& res) {
+                  res.set_content("<html><body>Errore</body></html>", "text/html");
+              });
+    });
+    auto run = runProgram(kCli, {"archive", "update", "--url",
+                                 serverUrl(server.base() + "/ok", kArchivePath), "--archive",
+                                 archive, "--timeout", "5"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "2 estrazioni\n");
+    EXPECT_EQ(scratch.read("decaventrix.dat"), expectedArchiveBytes());
+
+    run = runProgram(kCli, {"archive", "update", "--url",
+                            serverUrl(server.base() + "/html", kArchivePath), "--archive", archive,
+                            "--timeout", "5"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("L'archivio non è stato modificato."), std::string::npos) << run.err;
+    EXPECT_EQ(scratch.read("decaventrix.dat"), expectedArchiveBytes());
+
+    run = runProgram(
+        kCli, {"archive", "update", "--url",
+               "http://127.0.0.1:" + std::to_string(test::closedPort()) + std::string(kArchivePath),
+               "--archive", archive, "--timeout", "5"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Errore durante il download dell'aggiornamento"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(scratch.read("decaventrix.dat"), expectedArchiveBytes());
+}
+#endif
+
+} // namespace
+} // namespace dvx
