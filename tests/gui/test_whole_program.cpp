@@ -1,0 +1,105 @@
+// A whole session in the real main window: pick twelve numbers with the
+// mouse, switch the sum condition on, develop, save under a chosen name,
+// and read back what landed on disk.
+
+#include "AppState.h"
+#include "ProgramFolder.h"
+#include "RecordingPlatform.h"
+#include "ScratchFolder.h"
+#include "SystemFile.h"
+#include "frmMAIN.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <fstream>
+
+using namespace dvx;
+
+namespace {
+
+// Combinations of 10 of the numbers 1..12 whose sum lies in [lo, hi],
+// counted by brute force over all 12-bit masks.
+int columnsWithSumIn(int lo, int hi) {
+    int count = 0;
+    for (int mask = 0; mask < (1 << 12); ++mask) {
+        if (__builtin_popcount(static_cast<unsigned>(mask)) != 10) {
+            continue;
+        }
+        int sum = 0;
+        for (int n = 1; n <= 12; ++n) {
+            sum += (mask >> (n - 1) & 1) != 0 ? n : 0;
+        }
+        count += sum >= lo && sum <= hi ? 1 : 0;
+    }
+    return count;
+}
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+} // namespace
+
+class TestWholeProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void developAndSaveASumConditionedSystem();
+};
+
+void TestWholeProgram::developAndSaveASumConditionedSystem() {
+    test::ScratchFolder folder;
+    AppState app;
+    app.programFolder = folder.folder();
+    QVERIFY(!prepareProgramFolder(folder.folder(), folder.file("no-shipped-data")));
+    test::RecordingPlatform platform;
+    frmMAIN window(app, platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    for (int i = 0; i < 12; ++i) {
+        auto* cell = window.findChild<QLabel*>(QString("grnum_%1").arg(i));
+        QTest::mouseClick(cell->parentWidget(), Qt::LeftButton, {}, cell->geometry().center());
+    }
+    QCOMPARE(window.findChild<QLabel*>("labnumeri")->text(), QString("Numeri in gioco [12]"));
+
+    // What the sum dialog leaves behind when the user switches it on.
+    app.system.condizioni.sommaOn = kTrue;
+    app.system.condizioni.somma = {60, 66};
+    window.findChild<QAction*>("menuSomma")->setChecked(true);
+
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdCalcolo"), Qt::LeftButton);
+    const int expected = columnsWithSumIn(60, 66);
+    QVERIFY(expected > 0 && expected < 66);
+    QCOMPARE(app.system.sistema.columnCount, expected);
+    QCOMPARE(window.findChild<QLabel*>("StBar_4")->text(), QString("Condizionato"));
+
+    const auto path = folder.file("sistemi/prova.dvx");
+    platform.fileNames.push_back(path);
+    window.findChild<QAction*>("menusalvacome")->trigger();
+    QVERIFY(platform.messages.empty());
+    QCOMPARE(window.findChild<QLabel*>("StBar_1")->text(), QString("prova.dvx"));
+
+    const auto read = parseSystemFile(readAll(path));
+    QVERIFY(read.ok());
+    QCOMPARE(read.content.sistema.columnCount, expected);
+    QCOMPARE(read.content.sistema.typeText, std::string("Condizionato"));
+    QCOMPARE(int(read.content.sistema.countInPlay), 12);
+    QVERIFY(read.content.condizioni.sommaOn != kFalse);
+    QCOMPARE(read.content.condizioni.somma[0], std::int16_t(60));
+    QCOMPARE(read.content.condizioni.somma[1], std::int16_t(66));
+    for (const auto& column : read.content.columns) {
+        int sum = 0;
+        for (const auto n : column) {
+            QVERIFY(n >= 1 && n <= 12);
+            sum += n;
+        }
+        QVERIFY(sum >= 60 && sum <= 66);
+    }
+}
+
+QTEST_MAIN(TestWholeProgram)
+#include "test_whole_program.moc"
