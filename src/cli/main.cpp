@@ -1,6 +1,7 @@
 // decaventrix-cli: the command-line front end over the same core.
 
 #include "CliArchive.h"
+#include "CliCheck.h"
 #include "CliDevelop.h"
 #include "CliFiles.h"
 #include "CliMatrices.h"
@@ -18,7 +19,7 @@ namespace {
 using dvx::cli::Command;
 
 // Add a subcommand here; its implementation lives in its own file.
-constexpr std::array<Command, 7> kCommands = {
+constexpr std::array<Command, 9> kCommands = {
     Command{"develop", dvx::cli::kDevelopUsage, dvx::cli::runDevelop},
     Command{"adapt", dvx::cli::kAdaptUsage, dvx::cli::runAdapt},
     Command{"verify", dvx::cli::kVerifyUsage, dvx::cli::runVerify},
@@ -26,6 +27,8 @@ constexpr std::array<Command, 7> kCommands = {
     Command{"stats", dvx::cli::kStatsUsage, dvx::cli::runStats},
     Command{"show", dvx::cli::kShowUsage, dvx::cli::runShow},
     Command{"import", dvx::cli::kImportUsage, dvx::cli::runImport},
+    Command{"check", dvx::cli::kCheckUsage, dvx::cli::runCheck},
+    Command{"check-archive", dvx::cli::kCheckArchiveUsage, dvx::cli::runCheckArchive},
 };
 
 void printHelp() {

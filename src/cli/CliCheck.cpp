@@ -1,0 +1,174 @@
+#include "CliCheck.h"
+
+#include "ArchiveCheck.h"
+#include "ArchiveFile.h"
+#include "CheckCsv.h"
+#include "ConsolePlatform.h"
+#include "ErrorCodes.h"
+#include "Format.h"
+#include "SingleCheck.h"
+#include "SystemFileIO.h"
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+
+namespace dvx::cli {
+
+namespace {
+
+int singleNumber(const std::string& text, int lo, int hi, std::string_view what) {
+    const auto numbers = parseNumberList(text, lo, hi, what);
+    if (numbers.size() != 1) {
+        throw UsageError(std::string(what) + ": one number expected");
+    }
+    return numbers.front();
+}
+
+// The system's Numerone (0 = none) and price per column, as the main
+// window would have them.
+struct Stake {
+    std::uint8_t numerone = 0;
+    float pricePerColumn = 2.0f;
+};
+
+Stake takeStake(Args& args) {
+    Stake stake;
+    if (const auto numerone = args.take("--numerone")) {
+        stake.numerone =
+            static_cast<std::uint8_t>(singleNumber(*numerone, 1, kNumbers, "--numerone"));
+    }
+    const auto price = args.take("--price").value_or("2");
+    if (price != "1" && price != "2") {
+        throw UsageError("--price must be 1 or 2");
+    }
+    stake.pricePerColumn = price == "1" ? 1.0f : 2.0f;
+    return stake;
+}
+
+// The system to check. A .txt file is read as the column import reads it.
+std::unique_ptr<SystemState> loadCheckedSystem(const std::string& path, const Stake& stake) {
+    auto state = std::make_unique<SystemState>();
+    if (toLower(std::filesystem::path(path).extension().string()) == ".txt") {
+        const auto read = readColumnTextFile(path);
+        if (!read.ok) {
+            throw UsageError("cannot read " + path + ": " +
+                             errorMessage(read.error, "ImportaColonneTxt"));
+        }
+        applyColumnImport(read.columns, *state);
+    } else {
+        std::error_code error;
+        const auto read = readSystemFile(path, error);
+        if (error) {
+            throw UsageError("cannot read " + path + ": " +
+                             classicErrorOf(error, path).description);
+        }
+        if (!read.ok()) {
+            throw UsageError("cannot read " + path + ": Questo file non puo' essere letto");
+        }
+        applySystemFile(read.content, *state);
+    }
+    if (!state->developed()) {
+        throw UsageError(path + ": the system has no columns to check");
+    }
+    state->numerone = stake.numerone;
+    state->pricePerColumn = stake.pricePerColumn;
+    return state;
+}
+
+// The archive file must exist: the program itself would create it empty.
+Archivio loadArchive(const std::string& path) {
+    if (!std::filesystem::is_regular_file(path)) {
+        throw UsageError("cannot read " + path + ": no such file");
+    }
+    ConsolePlatform platform;
+    Archivio archivio;
+    if (!LoadArchivioDVX(path, archivio, platform)) {
+        throw UsageError("cannot read " + path);
+    }
+    return archivio;
+}
+
+void printSingleCheck(const SpoglioFields& fields, const SingleCheckResult& result) {
+    std::cout << kColonnaVincenteCaption << ":";
+    for (int k = 0; k < kColumnSize; ++k) {
+        std::cout << " " << fields[static_cast<std::size_t>(k)];
+    }
+    std::cout << " " << kNumeroneLabel << " " << fields[kNumeroneField] << "\n";
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const auto& list = result.lists[static_cast<std::size_t>(c)];
+        std::cout << kSingleCheckLabels[static_cast<std::size_t>(c)] << ": " << list.size() << "\n";
+        if (list.empty()) {
+            continue;
+        }
+        std::cout << " ";
+        for (const auto row : list) {
+            std::cout << " " << columnRowText(row);
+        }
+        std::cout << "\n";
+    }
+    std::cout << maxPuntiCaption(result) << "\n" << minPuntiCaption(result) << "\n";
+}
+
+} // namespace
+
+int runCheck(Args& args) {
+    const auto path = args.positional();
+    if (!path) {
+        throw UsageError("a SYSTEM file (.dvx or .txt) is required");
+    }
+    // Out-of-range values reach the check's own messages, as in the dialog.
+    const auto win = parseNumberList(args.takeRequired("--win"), 0, 99, "--win");
+    if (win.size() != static_cast<std::size_t>(kColumnSize)) {
+        throw UsageError("--win needs 10 numbers");
+    }
+    const int winNumerone =
+        singleNumber(args.takeRequired("--win-numerone"), 0, 99, "--win-numerone");
+    const auto stake = takeStake(args);
+    args.finish();
+    const auto state = loadCheckedSystem(*path, stake);
+
+    SpoglioFields fields;
+    for (int k = 0; k < kColumnSize; ++k) {
+        fields[static_cast<std::size_t>(k)] = formatPicture(win[static_cast<std::size_t>(k)], "00");
+    }
+    fields[kNumeroneField] = formatPicture(winNumerone, "00");
+    ConsolePlatform platform;
+    WinningColumn winning;
+    Progress progress;
+    const auto outcome = Spoglio(fields, winning, *state, platform, progress);
+    if (!outcome.result) {
+        return 2;
+    }
+    printSingleCheck(fields, *outcome.result);
+    return 0;
+}
+
+int runCheckArchive(Args& args) {
+    const auto path = args.positional();
+    if (!path) {
+        throw UsageError("a SYSTEM file (.dvx or .txt) is required");
+    }
+    const auto archivePath = args.takeRequired("--archive");
+    const auto csvPath = args.takeRequired("--csv");
+    const auto from = args.take("--from");
+    const auto to = args.take("--to");
+    const auto stake = takeStake(args);
+    args.finish();
+    const auto state = loadCheckedSystem(*path, stake);
+    const Archivio archivio = loadArchive(archivePath);
+    const int upper = archivio.upperBound();
+    const int first = from ? singleNumber(*from, 1, upper, "--from") : 1;
+    const int last = to ? singleNumber(*to, 1, upper, "--to") : upper;
+    Progress progress;
+    const auto rows = SpoglioArchivioEstrazioni(*state, archivio, first, last, progress);
+    if (const auto error = writeArchiveCheckCsv(csvPath, rows)) {
+        throw UsageError("--csv: cannot write " + csvPath + ": " +
+                         classicErrorOf(error, csvPath).description);
+    }
+    std::cout << rows.size() << " estrazioni\n";
+    return 0;
+}
+
+} // namespace dvx::cli

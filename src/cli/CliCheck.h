@@ -1,0 +1,28 @@
+#pragma once
+// decaventrix-cli check and check-archive: a system's columns scored against
+// one winning column or against a range of the draw archive.
+
+#include "Args.h"
+
+#include <string_view>
+
+namespace dvx::cli {
+
+inline constexpr std::string_view kCheckUsage =
+    "check SYSTEM --win LIST --win-numerone N [--numerone N] [--price 1|2]\n"
+    "      score the columns of SYSTEM (.dvx or .txt) against the 10 winning\n"
+    "      numbers and print the winning columns per category with the highest\n"
+    "      and lowest score; --numerone is the system's Numerone (default none),\n"
+    "      --price the price per column (default 2)";
+
+inline constexpr std::string_view kCheckArchiveUsage =
+    "check-archive SYSTEM --archive FILE.dat [--from I] [--to I] [--numerone N]\n"
+    "      [--price 1|2] --csv FILE.csv\n"
+    "      score the columns of SYSTEM against the archive's records I..I (default\n"
+    "      all) and write one row per draw to the CSV file; prints \"<count>\n"
+    "      estrazioni\"";
+
+int runCheck(Args& args);
+int runCheckArchive(Args& args);
+
+} // namespace dvx::cli
