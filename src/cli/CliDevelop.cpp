@@ -133,7 +133,9 @@ void takeReduction(Args& args, Condizioni& c) {
     if (level < 0 || level > kMaxReductionLevel) {
         throw UsageError("--reduce: the level is 0..3, got " + *text);
     }
-    c.ridottoOn = toVBool(level > 0);
+    // Level 0 keeps every column, only reordered farthest-first, as the desktop does
+    // when the switch is on and no level was chosen.
+    c.ridottoOn = kTrue;
     c.ridottoLevel = static_cast<std::uint8_t>(level);
 }
 

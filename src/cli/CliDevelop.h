@@ -20,7 +20,8 @@ inline constexpr std::string_view kDevelopUsage =
     "                            numbers, 1..10\n"
     "      --filter NUMS:PRESENCES  a filter column (numbers 1..20) and how many of a\n"
     "                            column's numbers it may hold (0..10); up to 100\n"
-    "      --reduce K            reduce with a guarantee of 10-K, K = 1..3 (0 = none)\n"
+    "      --reduce K            reduce with a guarantee of 10-K, K = 0..3 (0 keeps all, "
+    "reordered)\n"
     "      --export FILE.txt     write the columns as a column text file\n"
     "      --save FILE.dvx       write the system file\n"
     "    prints \"<count> colonne, <type>\"";

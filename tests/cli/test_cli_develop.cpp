@@ -37,9 +37,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, CliDevelop,
     ::testing::Values(
         GoodCase{"Integral20", {"--numbers", "1-20"}, "184756 colonne, Integrale\n"},
-        GoodCase{"ReduceZeroIsNoReduction",
+        GoodCase{"ReduceZeroKeepsEveryColumn",
                  {"--numbers", "1-12", "--reduce", "0"},
-                 "66 colonne, Integrale\n"},
+                 "66 colonne, Ridotto N-0\n"},
         GoodCase{"Eleven1", {"--numbers", "1-11", "--reduce", "1"}, "1 colonne, Ridotto N-1\n"},
         GoodCase{"Eleven3", {"--numbers", "1-11", "--reduce", "3"}, "1 colonne, Ridotto N-3\n"},
         GoodCase{"Twelve1", {"--numbers", "1-12", "--reduce", "1"}, "6 colonne, Ridotto N-1\n"},
