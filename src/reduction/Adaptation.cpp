@@ -77,6 +77,16 @@ void buildColumns(SystemState& state, const std::vector<std::uint8_t>& positions
 
 } // namespace
 
+std::vector<MatrixRecord> loadMatchingMatrices(std::string_view programFolder, int countInPlay,
+                                               Platform& platform) {
+    const auto all = readMatricesIndex(matricesIndexPath(programFolder));
+    auto matching = all ? matchingRecords(*all, countInPlay) : std::vector<MatrixRecord>{};
+    if (matching.empty()) {
+        platform.message(noMatrixMessage(countInPlay), kNoMatrixTitle, Icon::Information);
+    }
+    return matching;
+}
+
 int controlla(std::string_view answer, int k, Sistema& sistema) {
     const int v = wholeNumber(answer);
     if (v == 0) {

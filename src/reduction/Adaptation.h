@@ -17,6 +17,12 @@ namespace dvx {
 class Platform;
 class Progress;
 
+// The records the adaptation window lists for count numbers in play. When
+// none matches, or the index is missing or unreadable, shows "Nessuna
+// matrice con ..." (title " ATTENZIONE") and returns an empty list.
+std::vector<MatrixRecord> loadMatchingMatrices(std::string_view programFolder, int countInPlay,
+                                               Platform& platform);
+
 // Checks one answer to the fixed-number prompt: when it is a whole number in
 // play not named before (entries k onward), moves it to entry k of the
 // arranged list, exchanging it with whatever stood there, and returns it;

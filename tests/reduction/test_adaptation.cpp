@@ -256,6 +256,22 @@ INSTANTIATE_TEST_SUITE_P(
                     Icon::Critical}),
     [](const auto& param) { return std::string(param.param.name); });
 
+TEST_F(Adaptation, NoMatchingMatrixAndMissingIndexGiveTheSameMessage) {
+    EXPECT_TRUE(loadMatchingMatrices(dir.folder(), 12, platform).empty());
+    const MatrixRecord ten{"N-1", 10, "dieci", 0, 1, "m.txt"};
+    const auto bytes = encodeMatrixRecord(ten);
+    dir.write("matrici/matrici.qvr", std::string(bytes.begin(), bytes.end()));
+    EXPECT_TRUE(loadMatchingMatrices(dir.folder(), 12, platform).empty());
+    EXPECT_EQ(loadMatchingMatrices(dir.folder(), 10, platform).size(), 1u);
+
+    ASSERT_EQ(platform.messages.size(), 2u);
+    for (const auto& m : platform.messages) {
+        EXPECT_EQ(m.text, "Nessuna matrice con  12 numeri presente in archivio");
+        EXPECT_EQ(m.title, " ATTENZIONE");
+        EXPECT_EQ(m.icon, Icon::Information);
+    }
+}
+
 TEST_F(Adaptation, MoreFixedPositionsThanNumbersIsRefusedBeforeAsking) {
     play({1, 2, 3, 4, 5});
     const MatrixRecord r{"N-1", 5, "prova", 6, 1, "m.txt"};
