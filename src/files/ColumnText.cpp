@@ -2,6 +2,8 @@
 
 #include "FileReplace.h"
 
+#include <algorithm>
+
 namespace dvx {
 
 namespace {
@@ -20,13 +22,27 @@ ColumnTextRead refused(int number, std::string line) {
     return result;
 }
 
-// Splits the normalised line at its blanks into at most kColumnSize fields.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Splits a raw line at its runs of blanks and tabs, as the normalised line
+// splits at its single blanks, into at most kColumnSize fields.
 int splitFields(std::string_view line, std::array<std::string_view, kColumnSize>& fields) {
     int count = 0;
-    while (!line.empty() && count < kColumnSize) {
-        const auto blank = line.find(' ');
-        fields[static_cast<std::size_t>(count++)] = line.substr(0, blank);
-        line = blank == std::string_view::npos ? std::string_view{} : line.substr(blank + 1);
+    std::size_t i = 0;
+    while (count < kColumnSize) {
+        while (i < line.size() && isBlank(line[i])) {
+            ++i;
+        }
+        if (i == line.size()) {
+            break;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && !isBlank(line[i])) {
+            ++i;
+        }
+        fields[static_cast<std::size_t>(count++)] = line.substr(start, i - start);
     }
     return count;
 }
@@ -49,7 +65,7 @@ int readNumber(std::string_view field, int& value) {
     return 0;
 }
 
-// The classic error of a normalised, non-empty line, or 0 with row filled.
+// The classic error of a non-empty line, or 0 with row filled.
 int readRow(std::string_view line, ColumnRow& row) {
     std::array<std::string_view, kColumnSize> fields;
     if (splitFields(line, fields) < kColumnSize) {
@@ -119,26 +135,28 @@ std::string normalizeColumnLine(std::string_view line) {
 
 ColumnTextRead parseColumnText(std::string_view bytes) {
     ColumnTextRead result;
+    result.columns.reserve(
+        std::min(bytes.size() / kFullLineLength + 1, static_cast<std::size_t>(kColumnCapacity)));
     std::size_t pos = 0;
     while (pos < bytes.size()) {
-        auto end = bytes.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            end = bytes.size();
+        auto end = pos;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') {
+            ++end;
         }
-        const std::string line = normalizeColumnLine(bytes.substr(pos, end - pos));
+        const auto line = bytes.substr(pos, end - pos);
         pos = end;
         if (pos < bytes.size()) {
             pos += (bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n') ? 2 : 1;
         }
-        if (line.empty()) {
+        if (std::all_of(line.begin(), line.end(), isBlank)) {
             continue;
         }
         if (result.columns.size() >= static_cast<std::size_t>(kColumnCapacity)) {
-            return refused(kErrSubscript, line); // no row left in the table
+            return refused(kErrSubscript, normalizeColumnLine(line)); // no row left in the table
         }
         ColumnRow row{};
         if (const int error = readRow(line, row)) {
-            return refused(error, line);
+            return refused(error, normalizeColumnLine(line));
         }
         result.columns.push_back(row);
     }
