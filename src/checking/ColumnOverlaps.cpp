@@ -54,37 +54,30 @@ ColumnOverlaps::ColumnOverlaps(const ColumnTable& colonne, std::int32_t count)
 PointsHistogram ColumnOverlaps::histogram(NumberSet drawn) const {
     const std::uint32_t draw = static_cast<std::uint32_t>(drawn) & kAllNumbers;
     const int k = std::popcount(draw);
-    std::array<std::uint32_t, kNumbers> bitOf{};
-    int j = 0;
-    for (std::uint32_t rest = draw; rest != 0; rest &= rest - 1) {
-        bitOf[static_cast<std::size_t>(j++)] = rest & (~rest + 1);
-    }
     const std::size_t subsets = std::size_t{1} << k;
     work_.resize(subsets);
 
-    // Visit the subsets S of the draw in Gray-code order, so that S | ~D
-    // changes by one number per step.
-    std::uint32_t t = kAllNumbers & ~draw;
-    work_[0] = atMost_[t];
-    for (std::size_t g = 1; g < subsets; ++g) {
-        const int changed = std::countr_zero(g);
-        t ^= bitOf[static_cast<std::size_t>(changed)];
-        work_[g ^ (g >> 1)] = atMost_[t];
+    // The subsets S of the draw in increasing order, so that the addresses
+    // S | ~D increase too and the table is read front to back.
+    const std::uint32_t outside = kAllNumbers & ~draw;
+    std::uint32_t s = 0;
+    for (std::size_t g = 0; g < subsets; ++g) {
+        work_[g] = atMost_[s | outside];
+        s = (s - draw) & draw;
     }
     // Moebius inversion: columns meeting the draw in exactly S.
-    for (int b = 0; b < k; ++b) {
-        const std::size_t bit = std::size_t{1} << b;
-        for (std::size_t s = 0; s < subsets; ++s) {
-            if ((s & bit) != 0) {
-                work_[s] -= work_[s ^ bit];
+    for (std::size_t bit = 1; bit < subsets; bit <<= 1) {
+        for (std::size_t base = 0; base < subsets; base += 2 * bit) {
+            for (std::size_t g = base; g < base + bit; ++g) {
+                work_[g + bit] -= work_[g];
             }
         }
     }
     PointsHistogram byPoints{};
-    for (std::size_t s = 0; s < subsets; ++s) {
-        const int points = std::popcount(s);
+    for (std::size_t g = 0; g < subsets; ++g) {
+        const int points = std::popcount(g);
         if (points <= kMaxPoints) {
-            byPoints[static_cast<std::size_t>(points)] += work_[s];
+            byPoints[static_cast<std::size_t>(points)] += work_[g];
         }
     }
     for (const std::uint8_t* row : literalRows_) {
