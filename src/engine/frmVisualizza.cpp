@@ -71,6 +71,8 @@ frmVisualizza::frmVisualizza(const SystemState& state, QWidget* parent)
 
     connect(scroll_, &QScrollBar::valueChanged, this, &frmVisualizza::scroll_Change);
     scroll_Change(scroll_->value());
+    ensurePolished();
+    setMinimumSize(sizeHint());
     adjustSize();
     centreOnScreen(*this);
 }

@@ -45,11 +45,10 @@ void frmCellGrid::setLook(int index, const CellLook& look) {
 void frmCellGrid::applyStyle(int index) {
     const auto& look = looks_[static_cast<std::size_t>(index)];
     const bool focused = hasFocus() && index == focusCell_;
-    const auto text = isEnabled() ? look.text : Rgb{150, 150, 150};
     cells_[static_cast<std::size_t>(index)]->setStyleSheet(
         QString("QLabel { background: %1; color: %2; font-weight: %3; font-size: 11pt;"
                 " border: %4; border-radius: 4px; }")
-            .arg(css(look.background), css(text), look.bold ? "bold" : "normal",
+            .arg(css(look.background), css(look.text), look.bold ? "bold" : "normal",
                  focused ? "2px dashed rgb(0,0,0)" : "1px solid rgb(0,128,0)"));
 }
 
@@ -133,15 +132,6 @@ void frmCellGrid::focusInEvent(QFocusEvent* event) {
 void frmCellGrid::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     applyStyle(focusCell_);
-}
-
-void frmCellGrid::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange) {
-        for (int i = 0; i < count(); ++i) {
-            applyStyle(i);
-        }
-    }
 }
 
 } // namespace dvx

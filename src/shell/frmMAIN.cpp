@@ -9,6 +9,7 @@
 #include "QtFormSetup.h"
 #include "QtProgress.h"
 #include "Ridotto.h"
+#include "Settings.h"
 #include "StatusPanels.h"
 #include "SystemOps.h"
 #include "frmCalcolo.h"
@@ -183,8 +184,8 @@ frmMAIN::frmMAIN(AppState& app, Platform& platform, QWidget* parent)
     setCentralWidget(central);
     buildStatusBar();
 
-    // Loading: the settings are read by their own subsystem; price 2.0,
-    // reset, and the new system's name.
+    // Loading: the settings, price 2.0, reset, and the new system's name.
+    ReadConfiguration(app_.settings, app_.programFolder, platform_);
     optImporto_Click(1);
     resetSystem(false);
     for (int i = 0; i < kNumbers; ++i) {

@@ -64,6 +64,9 @@ int main(int argc, char** argv) {
 
     dvx::QtPlatform platform(QApplication::applicationName());
 
+    // Closing the splash early must not end the program before the main
+    // window shows.
+    QApplication::setQuitOnLastWindowClosed(false);
     QPointer<QWidget> splash = new dvx::frmSplash;
     splash->show();
     QCoreApplication::processEvents();
@@ -87,6 +90,7 @@ int main(int argc, char** argv) {
         QApplication::restoreOverrideCursor();
     }
     window.show();
+    QApplication::setQuitOnLastWindowClosed(true);
     window.resetSystem(false);
     dvx::LoadArchivioDVX(dvx::archivePath(app.programFolder), app.archivio, platform);
     return QApplication::exec();

@@ -23,10 +23,14 @@ struct Fixture {
     AppState app;
     test::RecordingPlatform platform;
     std::unique_ptr<frmMAIN> window;
+    std::size_t settingsMessages = 0;
 
     Fixture() {
         window = std::make_unique<frmMAIN>(app, platform);
         window->show();
+        // Without a settings file the window says so once as it loads.
+        settingsMessages = platform.messages.size();
+        platform.messages.clear();
     }
     QLabel* cell(const char* prefix, int i) const {
         return window->findChild<QLabel*>(QString("%1_%2").arg(prefix).arg(i));
@@ -91,6 +95,7 @@ void TestFrmMain::startsEmptyInTheEditingState() {
     QVERIFY(f.window->findChild<QRadioButton*>("optImporto_1")->styleSheet().contains("255,255,0"));
     QCOMPARE(f.app.system.numerone, 0);
     QCOMPARE(f.app.system.fileName, std::string("nuovo.dvx"));
+    QCOMPARE(f.settingsMessages, std::size_t(1));
     for (int i = 0; i < 20; ++i) {
         QCOMPARE(f.cell("grnum", i)->text(), QString("%1").arg(i + 1, 2, 10, QChar('0')));
         QCOMPARE(f.cell("grScud", i)->text(), QString("%1").arg(i + 1, 2, 10, QChar('0')));

@@ -10,8 +10,12 @@
 #include "frmMAIN.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <fstream>
@@ -59,6 +63,7 @@ void TestWholeProgram::developAndSaveASumConditionedSystem() {
     frmMAIN window(app, platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    platform.messages.clear(); // no settings file yet
 
     for (int i = 0; i < 12; ++i) {
         auto* cell = window.findChild<QLabel*>(QString("grnum_%1").arg(i));
@@ -66,10 +71,21 @@ void TestWholeProgram::developAndSaveASumConditionedSystem() {
     }
     QCOMPARE(window.findChild<QLabel*>("labnumeri")->text(), QString("Numeri in gioco [12]"));
 
-    // What the sum dialog leaves behind when the user switches it on.
-    app.system.condizioni.sommaOn = kTrue;
-    app.system.condizioni.somma = {60, 66};
-    window.findChild<QAction*>("menuSomma")->setChecked(true);
+    // Switch the sum condition on in its dialog, with the range 60..66.
+    bool dialogSeen = false;
+    QTimer::singleShot(0, [&dialogSeen] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr && dialog->objectName() == "frmSomma");
+        dialogSeen = true;
+        QTest::mouseClick(dialog->findChild<QRadioButton*>("optCondSomma_0"), Qt::LeftButton);
+        dialog->findChild<QLineEdit*>("meDa")->setText("60");
+        dialog->findChild<QLineEdit*>("meA")->setText("66");
+        dialog->close();
+    });
+    window.findChild<QAction*>("menuSomma")->trigger();
+    QVERIFY(dialogSeen);
+    QVERIFY(platform.messages.empty());
+    QVERIFY(window.findChild<QAction*>("menuSomma")->isChecked());
 
     QTest::mouseClick(window.findChild<QPushButton*>("cmdCalcolo"), Qt::LeftButton);
     const int expected = columnsWithSumIn(60, 66);
