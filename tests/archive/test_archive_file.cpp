@@ -129,6 +129,17 @@ TEST_F(ArchiveFileTest, MissingFolderReportsThePathAndKeepsTheArchive) {
     EXPECT_EQ(platform.messages[0].title, "");
 }
 
+TEST_F(ArchiveFileTest, UnreadablePathIsAnAccessError) {
+    const auto kept = archiveOf({draw("x", "y", 9, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 1)});
+    const auto folder = scratch.file("archivio");
+    Archivio loaded = kept;
+    EXPECT_FALSE(LoadArchivioDVX(folder, loaded, platform));
+    EXPECT_EQ(loaded, kept);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Error 75 (Path/File access error --> " + folder +
+                                             ") in procedure LoadArchivioDVX of Form frmUpdate");
+}
+
 TEST_F(ArchiveFileTest, FailedSaveLeavesNoTemporaryFileBehind) {
     const auto old = archiveOf({draw("x", "y", 9, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 1)});
     // A folder in the way of the target makes the final rename fail.
