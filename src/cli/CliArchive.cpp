@@ -4,6 +4,7 @@
 #include "ArchiveUpdate.h"
 #include "ConsolePlatform.h"
 #include "DownloadReader.h"
+#include "Downloader.h"
 #include "DrawList.h"
 #include "FileReplace.h"
 #include "ServerAddress.h"
@@ -74,6 +75,22 @@ int listArchive(Args& args) {
 }
 
 #ifdef DVX_HAVE_QT_NETWORK
+// Says on stderr why a download failed, which the program's own message does not.
+class ReportingDownloader final : public Downloader {
+public:
+    explicit ReportingDownloader(Downloader& inner) : inner_(inner) {}
+    DownloadResult download(const std::string& url, const std::string& localFile) override {
+        auto result = inner_.download(url, localFile);
+        if (!result.done()) {
+            std::cerr << url << ": " << result.detail << "\n";
+        }
+        return result;
+    }
+
+private:
+    Downloader& inner_;
+};
+
 int updateFromServer(Args& args) {
     const auto url = args.take("--url").value_or(serverUrl(kDefaultServerAddress, kArchivePath));
     const auto timeout = args.take("--timeout");
@@ -95,7 +112,8 @@ int updateFromServer(Args& args) {
         !LoadArchivioDVX(archivePath, archivio, platform)) {
         return 2;
     }
-    QtNetDownloader downloader(limits);
+    QtNetDownloader network(limits);
+    ReportingDownloader downloader(network);
     const UpdateRequest request{url, downloadPath(), archivePath, frmUpdateCaption(kProgramTitle),
                                 std::string(kProgramTitle)};
     if (updateArchive(archivio, request, downloader, platform) != UpdateOutcome::Updated) {
