@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -335,15 +336,21 @@ void TestFrmMain::controlsCarryTheirAccelerators() {
                              "menuSomma", "menuRidotto"}) {
         QVERIFY2(f.window->findChild<QAction*>(name)->isCheckable(), name);
     }
-    // Every button can be reached with Alt and a letter of its own.
-    QSet<QChar> letters;
+    // Every button and every menu of the bar has an Alt letter of its own.
+    QStringList accelerated;
     for (auto* button : f.window->findChildren<QPushButton*>()) {
-        const auto text = button->text();
+        accelerated << button->text();
+    }
+    for (auto* action : f.window->menuBar()->actions()) {
+        accelerated << action->text();
+    }
+    QSet<QChar> letters;
+    for (const auto& text : accelerated) {
         const auto amp = text.indexOf('&');
         QVERIFY2(amp >= 0, qPrintable(text));
         letters.insert(text.at(amp + 1).toLower());
     }
-    QCOMPARE(letters.size(), f.window->findChildren<QPushButton*>().size());
+    QCOMPARE(letters.size(), accelerated.size());
 }
 
 QTEST_MAIN(TestFrmMain)
