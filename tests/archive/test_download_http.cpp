@@ -164,6 +164,23 @@ INSTANTIATE_TEST_SUITE_P(
                   {std::string(kArchiveKeptText), kCaption, Icon::Exclamation}}}),
     [](const auto& param) { return std::string(param.param.name); });
 
+TEST(ArchiveUpdate, UnsavableArchiveKeepsTheNewDrawsInMemory) {
+    test::TestServer server(vendorRoutes);
+    test::ScratchFolder scratch;
+    test::RecordingPlatform platform;
+    QtNetDownloader downloader(kTestLimits);
+    const auto archivePath = scratch.file("gone/decaventrix.dat");
+    const UpdateRequest request{serverUrl(server.base() + "/good", kArchivePath),
+                                scratch.file("download.dat"), archivePath, kCaption, "Decaventrix"};
+    Archivio archivio;
+    EXPECT_EQ(updateArchive(archivio, request, downloader, platform), UpdateOutcome::SaveFailed);
+    EXPECT_TRUE(archiveChanged(UpdateOutcome::SaveFailed));
+    EXPECT_EQ(archivio, LoadArchivioTMP(kReply).archivio);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Error 76 (Path not found --> " + archivePath +
+                                             ") in procedure SaveDVXArchive of Form frmUpdate");
+}
+
 TEST(DownloadFile, VersionReplyGivesTheServerVersion) {
     test::TestServer server(vendorRoutes);
     test::ScratchFolder scratch;
