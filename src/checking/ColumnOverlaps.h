@@ -23,10 +23,10 @@ public:
     PointsHistogram histogram(NumberSet drawn) const;
 
 private:
-    // atMost_[T] = how many columns have every number in T: a column's
-    // score against D is |C & D|, and the columns with C & D inside S are
-    // those inside S | ~D, so inverting over the subsets S of D gives the
-    // columns meeting D in exactly S.
+    // atMost_[T] = how many columns lie wholly inside T. A column's score
+    // against D is |C & D|, and the columns with C & D inside S are those
+    // inside S | ~D, so inverting over the subsets S of D gives the columns
+    // meeting D in exactly S.
     std::vector<std::int32_t> atMost_;
     // Rows with a repeated number score that number twice; they are scored
     // one by one.

@@ -18,9 +18,9 @@ inline constexpr std::string_view kCheckUsage =
 inline constexpr std::string_view kCheckArchiveUsage =
     "check-archive SYSTEM --archive FILE.dat [--from I] [--to I] [--numerone N]\n"
     "      [--price 1|2] --csv FILE.csv\n"
-    "      score the columns of SYSTEM against the archive's records I..I (default\n"
-    "      all) and write one row per draw to the CSV file; prints \"<count>\n"
-    "      estrazioni\"";
+    "      score the columns of SYSTEM against the archive's records --from..--to\n"
+    "      (default all) and write one row per draw to the CSV file; prints\n"
+    "      \"<count> estrazioni\"";
 
 int runCheck(Args& args);
 int runCheckArchive(Args& args);
