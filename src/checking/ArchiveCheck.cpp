@@ -43,6 +43,10 @@ ArchiveCheckRow rowOf(const Estrazione& draw, bool hit, const PointsHistogram& b
 
 } // namespace
 
+std::string rangeListEntry(const Estrazione& draw) {
+    return draw.data + " - " + std::to_string(draw.concorso);
+}
+
 GridRow archiveCheckHeader() {
     GridRow header;
     std::copy(kDrawHeader.begin(), kDrawHeader.end(), header.begin());

@@ -22,6 +22,10 @@ inline constexpr std::string_view kElaborazioneText = "Elaborazione in corso\r\n
 
 using GridRow = std::array<std::string, kGridColumns>;
 
+// An entry of the cmbDal and cmbAl lists: Data + " - " + Concorso. List
+// position k (from 0) is archive record k+1.
+std::string rangeListEntry(const Estrazione& draw);
+
 // The header row of flexGrid.
 GridRow archiveCheckHeader();
 

@@ -115,6 +115,12 @@ INSTANTIATE_TEST_SUITE_P(
                                  "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "3"}}}),
     [](const auto& c) { return std::string(c.param.name); });
 
+TEST(ArchiveCheck, RangeListsShowDateAndContest) {
+    const auto archive = fixtureArchive();
+    EXPECT_EQ(rangeListEntry(archive[1]), "10/12/2026 - 101");
+    EXPECT_EQ(rangeListEntry(archive[3]), " - 0");
+}
+
 TEST(ArchiveCheck, ScoresOnlyTheChosenRange) {
     const auto system = fixtureSystem(7, 2.0f);
     const auto archive = fixtureArchive();
