@@ -30,6 +30,11 @@ char byteOf(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
         return static_cast<char>(cp);
     }
+    // The five bytes the code page leaves undefined travel as the C1 controls
+    // of the same value, so every byte survives a round trip.
+    if (cp >= 0x80 && cp <= 0x9F && kHigh[cp - 0x80] == 0) {
+        return static_cast<char>(cp);
+    }
     for (std::size_t i = 0; i < kHigh.size(); ++i) {
         if (kHigh[i] == cp && cp != 0) {
             return static_cast<char>(0x80 + i);
