@@ -136,7 +136,7 @@ FileCommandResult saveSystem(SystemState& state, FileSession& session, Platform&
     if (session.askNameOnSave) {
         return saveSystemAs(state, session, platform, programFolder);
     }
-    fs::path target(state.fileName);
+    fs::path target(state.fileName.empty() ? std::string(kInitialFileName) : state.fileName);
     if (!target.has_parent_path()) {
         const fs::path folder = folderOf(programFolder, kSystemsFolder);
         std::error_code ec;

@@ -20,6 +20,7 @@ inline constexpr std::string_view kSystemsFolder = "sistemi";
 inline constexpr std::string_view kTextFolder = "txt";
 inline constexpr std::string_view kUnreadableFile = "Questo file non puo' essere letto";
 inline constexpr std::string_view kErrorTitle = "E R R O R E";
+inline constexpr std::string_view kInitialFileName = "nuovo.dvx";
 
 // What the File menu remembers between commands. After an import the
 // current name is the text file's, so the next Save asks for a name

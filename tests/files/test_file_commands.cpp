@@ -239,6 +239,13 @@ TEST_F(FileCommands, SaveOfTheInitialNameLandsInTheSystemsFolder) {
     // Only the file itself is left in the folder: no temporary file.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder("sistemi")), fs::directory_iterator{}),
               1);
+
+    // No name at all is taken as the initial one.
+    state.fileName.clear();
+    state.sistema.typeText = "again";
+    saveSystem(state, session, platform, scratch.folder());
+    EXPECT_EQ(state.fileName, target);
+    EXPECT_EQ(scratch.read("sistemi/nuovo.dvx"), systemFileBytes(state));
 }
 
 TEST_F(FileCommands, SaveAsTakesTheChosenNameOnlyWhenWritten) {
