@@ -1,5 +1,7 @@
 #include "CliArchive.h"
 
+#include "CliInputs.h"
+
 #include "ArchiveFile.h"
 #include "ArchiveUpdate.h"
 #include "ConsolePlatform.h"
@@ -22,20 +24,6 @@ namespace dvx::cli {
 namespace {
 
 constexpr std::string_view kProgramTitle = "Decaventrix";
-
-// Loads an archive file that must exist (the program itself would create a
-// missing one empty, which a command line should not do behind one's back).
-Archivio loadExisting(const std::string& path) {
-    if (!std::filesystem::is_regular_file(path)) {
-        throw UsageError("cannot read " + path + ": no such file");
-    }
-    ConsolePlatform platform;
-    Archivio archivio;
-    if (!LoadArchivioDVX(path, archivio, platform)) {
-        throw UsageError("cannot read " + path);
-    }
-    return archivio;
-}
 
 int importText(Args& args) {
     const auto text = args.positional();
@@ -67,7 +55,7 @@ int importText(Args& args) {
 int listArchive(Args& args) {
     const auto archivePath = args.takeRequired("--archive");
     args.finish();
-    const auto list = PopolaListView(loadExisting(archivePath));
+    const auto list = PopolaListView(loadExistingArchive(archivePath));
     for (const auto& line : list.lines) {
         std::cout << line << "\n";
     }
@@ -155,7 +143,7 @@ int runStats(Args& args) {
     const auto archivePath = args.takeRequired("--archive");
     const auto csvPath = args.takeRequired("--csv");
     args.finish();
-    const auto archivio = loadExisting(archivePath);
+    const auto archivio = loadExistingArchive(archivePath);
     ConsolePlatform platform;
     const auto tables = Statistiche(archivio, csvPath, platform);
     if (!platform.shownMessages.empty()) {

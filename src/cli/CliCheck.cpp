@@ -1,5 +1,7 @@
 #include "CliCheck.h"
 
+#include "CliInputs.h"
+
 #include "ArchiveCheck.h"
 #include "ArchiveFile.h"
 #include "CheckCsv.h"
@@ -47,47 +49,16 @@ Stake takeStake(Args& args) {
     return stake;
 }
 
-// The system to check. A .txt file is read as the column import reads it.
+// The system to check, with the stake the main window would have.
 std::unique_ptr<SystemState> loadCheckedSystem(const std::string& path, const Stake& stake) {
     auto state = std::make_unique<SystemState>();
-    if (toLower(std::filesystem::path(path).extension().string()) == ".txt") {
-        const auto read = readColumnTextFile(path);
-        if (!read.ok) {
-            throw UsageError("cannot read " + path + ": " +
-                             errorMessage(read.error, "ImportaColonneTxt"));
-        }
-        applyColumnImport(read.columns, *state);
-    } else {
-        std::error_code error;
-        const auto read = readSystemFile(path, error);
-        if (error) {
-            throw UsageError("cannot read " + path + ": " +
-                             classicErrorOf(error, path).description);
-        }
-        if (!read.ok()) {
-            throw UsageError("cannot read " + path + ": Questo file non puo' essere letto");
-        }
-        applySystemFile(read.content, *state);
-    }
+    loadSystemOrColumns(path, *state);
     if (!state->developed()) {
         throw UsageError(path + ": the system has no columns to check");
     }
     state->numerone = stake.numerone;
     state->pricePerColumn = stake.pricePerColumn;
     return state;
-}
-
-// The archive file must exist: the program itself would create it empty.
-Archivio loadArchive(const std::string& path) {
-    if (!std::filesystem::is_regular_file(path)) {
-        throw UsageError("cannot read " + path + ": no such file");
-    }
-    ConsolePlatform platform;
-    Archivio archivio;
-    if (!LoadArchivioDVX(path, archivio, platform)) {
-        throw UsageError("cannot read " + path);
-    }
-    return archivio;
 }
 
 void printSingleCheck(const SpoglioFields& fields, const SingleCheckResult& result) {
@@ -157,7 +128,7 @@ int runCheckArchive(Args& args) {
     const auto stake = takeStake(args);
     args.finish();
     const auto state = loadCheckedSystem(*path, stake);
-    const Archivio archivio = loadArchive(archivePath);
+    const Archivio archivio = loadExistingArchive(archivePath);
     const int upper = archivio.upperBound();
     const int first = from ? singleNumber(*from, 1, upper, "--from") : 1;
     const int last = to ? singleNumber(*to, 1, upper, "--to") : upper;

@@ -1,5 +1,7 @@
 #include "CliFiles.h"
 
+#include "CliInputs.h"
+
 #include "Cp1252.h"
 #include "ErrorCodes.h"
 #include "Format.h"
@@ -15,63 +17,6 @@
 namespace dvx::cli {
 
 namespace {
-
-std::string_view faultText(SystemFileFault fault) {
-    switch (fault) {
-    case SystemFileFault::None:
-        return "";
-    case SystemFileFault::UnknownTag:
-        return "not a system file of a known version";
-    case SystemFileFault::Truncated:
-        return "the file ends too early";
-    case SystemFileFault::TooManyNumbers:
-        return "more than 20 numbers in play";
-    case SystemFileFault::BadNumberInPlay:
-        return "a number in play outside 1..20 or given twice";
-    case SystemFileFault::BadConditions:
-        return "a fixed number or the reduction level out of range";
-    case SystemFileFault::TooManyColumns:
-        return "column count outside 0..185000";
-    case SystemFileFault::ColumnsPastEnd:
-        return "fewer columns than the file promises";
-    case SystemFileFault::BadColumnNumber:
-        return "a column number outside 1..20 or repeated within a column";
-    case SystemFileFault::TooManyFilters:
-        return "more than 100 filter columns";
-    }
-    return "";
-}
-
-bool isTextFile(const std::string& path) {
-    return toLower(std::filesystem::path(path).extension().string()) == ".txt";
-}
-
-// The columns of a text file, as the import makes them into a system.
-void loadColumnText(const std::string& path, SystemState& state) {
-    const auto read = readColumnTextFile(path);
-    if (!read.ok) {
-        throw UsageError("cannot read " + path + ": " +
-                         errorMessage(read.error, "ImportaColonneTxt") + ", line [" +
-                         cp1252ToUtf8(read.line) + "]");
-    }
-    applyColumnImport(read.columns, state);
-}
-
-void loadSystem(const std::string& path, SystemState& state) {
-    std::error_code error;
-    const auto read = readSystemFile(path, error);
-    if (error) {
-        throw UsageError("cannot read " + path + ": " + classicErrorOf(error, path).description);
-    }
-    if (!read.ok()) {
-        throw UsageError("cannot read " + path + ": Questo file non puo' essere letto (" +
-                         std::string(faultText(read.fault)) + ")");
-    }
-    for (const auto id : read.unknownIds) {
-        std::cerr << "Condizione non riconosciuta, ID : " << id << "\n";
-    }
-    applySystemFile(read.content, state);
-}
 
 std::string onOff(VBool on) {
     return on != 0 ? "ON" : "OFF";
@@ -128,11 +73,7 @@ int runShow(Args& args) {
     }
     args.finish();
     auto state = std::make_unique<SystemState>();
-    if (isTextFile(*path)) {
-        loadColumnText(*path, *state);
-    } else {
-        loadSystem(*path, *state);
-    }
+    loadSystemOrColumns(*path, *state);
     const auto& s = state->sistema;
     std::string numbers;
     for (int i = 0; i < s.countInPlay; ++i) {
@@ -155,7 +96,7 @@ int runImport(Args& args) {
     const auto savePath = args.takeRequired("--save");
     args.finish();
     auto state = std::make_unique<SystemState>();
-    loadColumnText(*path, *state);
+    loadColumnTextInto(*path, *state);
     if (const auto error = saveSystemFile(savePath, *state)) {
         throw UsageError("--save: cannot write " + savePath + ": " +
                          classicErrorOf(error, savePath).description);

@@ -1,5 +1,7 @@
 #include "CliMatrices.h"
 
+#include "CliInputs.h"
+
 #include "Adaptation.h"
 #include "ConsolePlatform.h"
 #include "Guarantee.h"
@@ -58,28 +60,11 @@ std::string numbersText(NumberSet set) {
 
 // The columns of a system file or, for a .txt file, of a column text file.
 std::vector<NumberSet> readColumns(const std::string& path) {
+    auto state = std::make_unique<SystemState>();
+    loadSystemOrColumns(path, *state);
     std::vector<NumberSet> columns;
-    if (toLower(std::filesystem::path(path).extension().string()) == ".txt") {
-        const auto read = readColumnTextFile(path);
-        if (!read.ok) {
-            throw UsageError("cannot read " + path + ": " + read.error.description +
-                             (read.line.empty() ? "" : " at line '" + read.line + "'"));
-        }
-        for (const auto& row : read.columns) {
-            columns.push_back(setOfRow(row.data()));
-        }
-        return columns;
-    }
-    std::error_code error;
-    const auto read = readSystemFile(path, error);
-    if (error) {
-        throw UsageError("cannot read " + path + ": " + error.message());
-    }
-    if (!read.ok()) {
-        throw UsageError("cannot read " + path + ": not a valid system file");
-    }
-    for (const auto& row : read.content.columns) {
-        columns.push_back(setOfRow(row.data()));
+    for (int r = 1; r <= state->sistema.columnCount; ++r) {
+        columns.push_back(setOfRow(state->colonne.row(r)));
     }
     return columns;
 }

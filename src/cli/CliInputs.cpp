@@ -1,0 +1,98 @@
+#include "CliInputs.h"
+
+#include "ArchiveFile.h"
+#include "ConsolePlatform.h"
+#include "Cp1252.h"
+#include "ErrorCodes.h"
+#include "Format.h"
+#include "SystemFileIO.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace dvx::cli {
+
+namespace {
+
+std::string_view faultText(SystemFileFault fault) {
+    switch (fault) {
+    case SystemFileFault::None:
+        return "";
+    case SystemFileFault::UnknownTag:
+        return "not a system file of a known version";
+    case SystemFileFault::Truncated:
+        return "the file ends too early";
+    case SystemFileFault::TooManyNumbers:
+        return "more than 20 numbers in play";
+    case SystemFileFault::BadNumberInPlay:
+        return "a number in play outside 1..20 or given twice";
+    case SystemFileFault::BadConditions:
+        return "a fixed number or the reduction level out of range";
+    case SystemFileFault::TooManyColumns:
+        return "column count outside 0..185000";
+    case SystemFileFault::ColumnsPastEnd:
+        return "fewer columns than the file promises";
+    case SystemFileFault::BadColumnNumber:
+        return "a column number outside 1..20 or repeated within a column";
+    case SystemFileFault::TooManyFilters:
+        return "more than 100 filter columns";
+    }
+    return "";
+}
+
+bool isTextFile(const std::string& path) {
+    return toLower(std::filesystem::path(path).extension().string()) == ".txt";
+}
+
+} // namespace
+
+// The columns of a text file, as the import makes them into a system.
+void loadColumnTextInto(const std::string& path, SystemState& state) {
+    const auto read = readColumnTextFile(path);
+    if (!read.ok) {
+        throw UsageError("cannot read " + path + ": " +
+                         errorMessage(read.error, "ImportaColonneTxt") + ", line [" +
+                         cp1252ToUtf8(read.line) + "]");
+    }
+    applyColumnImport(read.columns, state);
+}
+
+void loadSystemFileInto(const std::string& path, SystemState& state) {
+    std::error_code error;
+    const auto read = readSystemFile(path, error);
+    if (error) {
+        throw UsageError("cannot read " + path + ": " + classicErrorOf(error, path).description);
+    }
+    if (!read.ok()) {
+        throw UsageError("cannot read " + path + ": Questo file non puo' essere letto (" +
+                         std::string(faultText(read.fault)) + ")");
+    }
+    for (const auto id : read.unknownIds) {
+        std::cerr << "Condizione non riconosciuta, ID : " << id << "\n";
+    }
+    applySystemFile(read.content, state);
+}
+
+void loadSystemOrColumns(const std::string& path, SystemState& state) {
+    if (isTextFile(path)) {
+        loadColumnTextInto(path, state);
+    } else {
+        loadSystemFileInto(path, state);
+    }
+}
+
+Archivio loadExistingArchive(const std::string& path) {
+    // The program itself would create a missing archive empty; a command line
+    // should not do that behind one's back.
+    if (!std::filesystem::is_regular_file(path)) {
+        throw UsageError("cannot read " + path + ": no such file");
+    }
+    ConsolePlatform platform;
+    Archivio archivio;
+    if (!LoadArchivioDVX(path, archivio, platform)) {
+        throw UsageError("cannot read " + path);
+    }
+    return archivio;
+}
+
+} // namespace dvx::cli
