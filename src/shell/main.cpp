@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QPointer<QWidget> splash = new dvx::frmSplash;
     splash->show();
+    splash->activateWindow(); // so a key closes it too
     QCoreApplication::processEvents();
 
     checkForNewVersion();

@@ -203,6 +203,8 @@ void TestFrmMain::developEntersTheDevelopedState() {
         QVERIFY2(!f.window->isControlEnabled(name), name);
     }
     // The frozen grid and the disabled button change nothing.
+    QTest::mouseClick(f.grid(), Qt::LeftButton, {}, centreOf(f.cell("grnum", 15)));
+    QCOMPARE(f.app.system.sistema.countInPlay, 12);
     f.click("cmdCancella");
     QCOMPARE(f.app.system.sistema.columnCount, 66);
     QVERIFY(f.platform.messages.empty());
