@@ -3,13 +3,16 @@
 // closing stores, and the read-only developed state.
 
 #include "ConditionDialogTools.h"
+#include "ScratchFolder.h"
 #include "frmConsecutivi.h"
 #include "frmFiltri.h"
 #include "frmFisse.h"
+#include "frmMAIN.h"
 #include "frmPari.h"
 #include "frmRidotto.h"
 #include "frmSomma.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -31,6 +34,7 @@ template <class Dialog> Factory factory() {
 
 struct DialogKind {
     const char* name;
+    const char* menu;
     Factory make;
     const char* caption;
     const char* editingFrame;
@@ -39,13 +43,15 @@ struct DialogKind {
 
 const std::vector<DialogKind>& dialogKinds() {
     static const std::vector<DialogKind> kinds{
-        {"frmSomma", factory<frmSomma>(), "  Somma", "frameSomma", "optCondSomma"},
-        {"frmPari", factory<frmPari>(), "Pari e Dispari", "framePariDispari", "optCondizione"},
-        {"frmFisse", factory<frmFisse>(), " Fisse", "frameFisse", "optCondFisse"},
-        {"frmConsecutivi", factory<frmConsecutivi>(), "Numeri Consecutivi", "frameCondizione",
-         "optCond"},
-        {"frmFiltri", factory<frmFiltri>(), " Colonne Filtro", "frameCondizione", "optCond"},
-        {"frmRidotto", factory<frmRidotto>(), "Sistema Ridotto", "frameCondizione",
+        {"frmSomma", "menuSomma", factory<frmSomma>(), "  Somma", "frameSomma", "optCondSomma"},
+        {"frmPari", "menuPariDispari", factory<frmPari>(), "Pari e Dispari", "framePariDispari",
+         "optCondizione"},
+        {"frmFisse", "menuFisse", factory<frmFisse>(), " Fisse", "frameFisse", "optCondFisse"},
+        {"frmConsecutivi", "menuConsecutivi", factory<frmConsecutivi>(), "Numeri Consecutivi",
+         "frameCondizione", "optCond"},
+        {"frmFiltri", "menuColonnaFiltro", factory<frmFiltri>(), " Colonne Filtro",
+         "frameCondizione", "optCond"},
+        {"frmRidotto", "menuRidotto", factory<frmRidotto>(), "Sistema Ridotto", "frameCondizione",
          "optCondizione"},
     };
     return kinds;
@@ -96,6 +102,8 @@ private slots:
     void captions_data();
     void captions();
 
+    void menuOpensTheDialogAndMarksTheSwitch_data();
+    void menuOpensTheDialogAndMarksTheSwitch();
     void evenOddLabelsSweepAndWrite();
     void fixedNumbersDropOutOfPlayAndStopAtNine();
     void consecutiveShowsLongestRunAndStoresOnClose_data();
@@ -244,6 +252,44 @@ void TestConditionDialogs::captions() {
         shown = g->title();
     }
     QTEST(shown, "caption");
+}
+
+void TestConditionDialogs::menuOpensTheDialogAndMarksTheSwitch_data() {
+    QTest::addColumn<int>("kind");
+    for (int k = 0; k < static_cast<int>(dialogKinds().size()); ++k) {
+        QTest::newRow(dialogKinds()[static_cast<std::size_t>(k)].menu) << k;
+    }
+}
+
+void TestConditionDialogs::menuOpensTheDialogAndMarksTheSwitch() {
+    QFETCH(int, kind);
+    const auto& k = dialogKinds()[static_cast<std::size_t>(kind)];
+    test::ScratchFolder folder;
+    DialogFixture f;
+    f.app->programFolder = folder.folder();
+    frmMAIN window(*f.app, f.platform);
+    window.show();
+    for (int i = 0; i < 12; ++i) {
+        window.grnum_Click(i);
+    }
+    auto* entry = window.findChild<QAction*>(k.menu);
+    for (const int option : {0, 1}) {
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            seen = dialog->objectName();
+            QTest::mouseClick(
+                test::child<QRadioButton>(*dialog, QString("%1_%2").arg(k.options).arg(option)),
+                Qt::LeftButton);
+            dialog->close();
+        });
+        entry->trigger();
+        QCOMPARE(seen, QString(k.name));
+        QCOMPARE(entry->isChecked(), option == 0);
+    }
 }
 
 void TestConditionDialogs::evenOddLabelsSweepAndWrite() {
