@@ -9,6 +9,8 @@
 #include "NumberSet.h"
 #include "Progress.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -108,12 +110,9 @@ int main(int argc, char** argv) {
                                  })
         ->Iterations(1)
         ->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    if (!dvx::bench::runBenchmarks(argc, argv)) {
         return 1;
     }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
 
     if (!fast.ran || !literal.ran) {
         return 0;

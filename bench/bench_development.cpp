@@ -4,6 +4,8 @@
 #include "Development.h"
 #include "LiteralDevelopment.h"
 #include "RecordingPlatform.h"
+
+#include "BenchSupport.h"
 #include "SystemOps.h"
 
 #include <benchmark/benchmark.h>
@@ -68,25 +70,6 @@ template <bool Literal> void develop(benchmark::State& st, bool conditioned) {
     st.counters["columns"] = state->sistema.columnCount;
 }
 
-// Keeps each run's time so that main can print fast/literal per case.
-class RatioReporter final : public benchmark::ConsoleReporter {
-public:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-    std::map<std::string, Times> times;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& r : runs) {
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred) {
-                times[r.benchmark_name()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -100,25 +83,12 @@ int main(int argc, char** argv) {
                                      develop<true>, conditioned)
             ->Unit(benchmark::kMicrosecond);
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    dvx::bench::TimesReporter reporter;
+    if (!dvx::bench::runBenchmarks(argc, argv, &reporter)) {
         return 1;
     }
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const char* c : cases) {
-        const std::string base = std::string("develop20/") + c;
-        const auto fast = reporter.times.find(base + "/fast");
-        const auto literal = reporter.times.find(base + "/literal");
-        if (fast != reporter.times.end() && literal != reporter.times.end()) {
-            // CPU time too: on a busy machine it is the steadier of the two.
-            const auto& f = fast->second;
-            const auto& l = literal->second;
-            std::printf("%s: fast/literal = %.3f real (%.0f us vs %.0f us), %.3f cpu (%.0f us vs "
-                        "%.0f us)\n",
-                        base.c_str(), f.real / l.real, f.real, l.real, f.cpu / l.cpu, f.cpu, l.cpu);
-        }
+        reporter.printRatio(std::string("develop20/") + c, "us");
     }
-    benchmark::Shutdown();
     return 0;
 }

@@ -7,6 +7,8 @@
 #include "SystemFileIO.h"
 #include "SystemOps.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -295,21 +297,6 @@ void importLiteral(benchmark::State& st) {
     st.counters["columns"] = f.target->sistema.columnCount;
 }
 
-// Keeps each run's time so that main can print fast/literal per case.
-class RatioReporter final : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::pair<double, double>> times; // real, cpu
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& r : runs) {
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred) {
-                times[r.benchmark_name()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -328,23 +315,12 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark((std::string(c.name) + "/literal").c_str(), c.literal)
             ->Unit(benchmark::kMillisecond);
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    dvx::bench::TimesReporter reporter;
+    if (!dvx::bench::runBenchmarks(argc, argv, &reporter)) {
         return 1;
     }
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const auto& c : cases) {
-        const auto fast = reporter.times.find(std::string(c.name) + "/fast");
-        const auto literal = reporter.times.find(std::string(c.name) + "/literal");
-        if (fast != reporter.times.end() && literal != reporter.times.end()) {
-            const auto [fr, fc] = fast->second;
-            const auto [lr, lc] = literal->second;
-            std::printf("%s: fast/literal = %.3f real (%.1f ms vs %.1f ms), %.3f cpu (%.1f ms vs "
-                        "%.1f ms)\n",
-                        c.name, fr / lr, fr, lr, fc / lc, fc, lc);
-        }
+        reporter.printRatio(c.name, "ms");
     }
-    benchmark::Shutdown();
     return 0;
 }

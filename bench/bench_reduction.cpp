@@ -9,6 +9,8 @@
 #include "Progress.h"
 #include "Ridotto.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -113,12 +115,9 @@ int main(int argc, char** argv) {
                 ->Unit(benchmark::kMillisecond);
         }
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    if (!dvx::bench::runBenchmarks(argc, argv)) {
         return 1;
     }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
 
     int status = 0;
     for (std::size_t i = 0; i < results.inputs.size(); ++i) {

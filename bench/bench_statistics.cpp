@@ -4,9 +4,11 @@
 
 #include "Archivio.h"
 #include "LiteralStatistics.h"
-#include "Platform.h"
+#include "RecordingPlatform.h"
 #include "ScratchFolder.h"
 #include "Statistics.h"
+
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,28 +21,6 @@
 namespace {
 
 using namespace dvx;
-
-class SilentPlatform final : public Platform {
-public:
-    Answer message(std::string_view, std::string_view, Icon, Buttons) override {
-        return Answer::Ok;
-    }
-    std::optional<std::string> input(std::string_view, std::string_view,
-                                     std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFileName(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFileName(std::string_view, std::string_view,
-                                            std::string_view) override {
-        return std::nullopt;
-    }
-    void beep() override {}
-    void setBusy(bool) override {}
-    bool openExternal(std::string_view) override { return false; }
-    std::int32_t secondsSinceMidnight() override { return 0; }
-};
 
 Archivio randomArchive(int draws) {
     std::mt19937 random(7);
@@ -96,7 +76,7 @@ Measure literal;
 } // namespace
 
 int main(int argc, char** argv) {
-    SilentPlatform platform;
+    test::RecordingPlatform platform;
     benchmark::RegisterBenchmark("Statistiche/100000 draws", [&](benchmark::State& state) {
         measure(state, fast, [&](const Archivio& a, const std::string& path) {
             return Statistiche(a, path, platform);
@@ -111,12 +91,9 @@ int main(int argc, char** argv) {
                                  })
         ->Unit(benchmark::kMillisecond)
         ->Iterations(3);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    if (!dvx::bench::runBenchmarks(argc, argv)) {
         return 1;
     }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
 
     if (!fast.ran || !literal.ran) {
         return 0;
