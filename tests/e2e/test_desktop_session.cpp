@@ -1,0 +1,164 @@
+// The real desktop program on an X display, driven from the keyboard: pick
+// twelve numbers, switch the sum condition on, develop, save under a typed
+// name, leave; then read what landed on disk.
+
+#include "ScratchFolder.h"
+#include "SystemFile.h"
+#include "XDriver.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace dvx {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// A virtual X display of our own, closed with the test.
+class VirtualDisplay {
+public:
+    VirtualDisplay() {
+        const auto server = QStandardPaths::findExecutable("Xvfb");
+        if (server.isEmpty()) {
+            return;
+        }
+        for (int n = 60 + ::getpid() % 200, tries = 0; tries < 20; ++n, ++tries) {
+            if (fs::exists("/tmp/.X" + std::to_string(n) + "-lock")) {
+                continue;
+            }
+            process_.start(
+                server, {QString(":%1").arg(n), "-screen", "0", "1366x768x24", "-nolisten", "tcp"});
+            const auto socket = "/tmp/.X11-unix/X" + std::to_string(n);
+            for (int wait = 0; wait < 100 && process_.state() != QProcess::NotRunning; ++wait) {
+                if (fs::exists(socket)) {
+                    name_ = ":" + std::to_string(n);
+                    return;
+                }
+                QThread::msleep(50);
+            }
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
+    ~VirtualDisplay() {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+    const std::string& name() const { return name_; }
+
+private:
+    QProcess process_;
+    std::string name_;
+};
+
+std::string readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+int columnsOf12WithSumIn(int lo, int hi) {
+    int count = 0;
+    for (int mask = 0; mask < (1 << 12); ++mask) {
+        if (__builtin_popcount(static_cast<unsigned>(mask)) != 10) {
+            continue;
+        }
+        int sum = 0;
+        for (int n = 1; n <= 12; ++n) {
+            sum += (mask >> (n - 1) & 1) != 0 ? n : 0;
+        }
+        count += sum >= lo && sum <= hi ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(DesktopSession, PickConditionDevelopSaveAndLeave) {
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    VirtualDisplay display;
+    if (display.name().empty()) {
+        GTEST_SKIP() << "no X server to run the desktop program on";
+    }
+    test::XDriver x(display.name());
+    if (!x.ready()) {
+        GTEST_SKIP() << "no X test extension library";
+    }
+
+    // A copy of the program in a folder of its own, which becomes its
+    // program folder.
+    test::ScratchFolder scratch;
+    const auto executable = scratch.folder() + "decaventrix";
+    fs::copy_file(DVX_GUI_PATH, executable);
+    // Not a first start: the settings file is there, so no message about it.
+    scratch.write("impostazioni.cfg", "Sistema di prova\r\nStampante\r\n");
+    QProcess program;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", QString::fromStdString(display.name()));
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    program.setProcessEnvironment(env);
+    program.start(QString::fromStdString(executable), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+
+    ASSERT_TRUE(x.focusWindow("Decaventrix - Ver.", 30s));
+    // The number grid has the focus: Space picks, Right moves on.
+    for (int i = 0; i < 12; ++i) {
+        x.key("space");
+        x.key("Right");
+    }
+    // Condizioni > Somma: switch ON, range 60..66.
+    x.key("c", {"Alt_L"});
+    x.key("s");
+    ASSERT_TRUE(x.focusWindow("  Somma", 10s));
+    x.key("Tab", {"Shift_L"}); // back to the ON option
+    x.key("space");
+    x.key("Tab");
+    x.type("60");
+    x.key("Tab");
+    x.type("66");
+    x.key("Escape");
+    // Elabora Sistema, then File > Salva come... with a typed name.
+    ASSERT_TRUE(x.focusWindow("Decaventrix - Ver.", 10s));
+    x.key("e", {"Alt_L"});
+    x.key("f", {"Alt_L"});
+    x.key("c");
+    ASSERT_TRUE(x.focusWindow("Salva con nome", 10s));
+    const auto saved = scratch.folder() + "sistemi/prova.dvx";
+    x.type(saved);
+    x.key("Return");
+    // File > Uscita, and Yes to "Uscire dall'applicazione?", a box titled
+    // like the main window.
+    ASSERT_TRUE(x.focusWindow("Decaventrix - Ver.", 10s));
+    x.key("f", {"Alt_L"});
+    x.key("u");
+    ASSERT_TRUE(x.waitForWindows("Decaventrix - Ver.", 2, 10s));
+    x.key("Return");
+    EXPECT_TRUE(program.waitForFinished(15000));
+    EXPECT_EQ(program.exitCode(), 0);
+    if (program.state() != QProcess::NotRunning) {
+        program.kill();
+        program.waitForFinished(5000);
+    }
+
+    ASSERT_TRUE(fs::exists(saved));
+    const auto read = parseSystemFile(readAll(saved));
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.content.sistema.countInPlay, 12);
+    EXPECT_NE(read.content.condizioni.sommaOn, kFalse);
+    EXPECT_EQ(read.content.condizioni.somma[0], 60);
+    EXPECT_EQ(read.content.condizioni.somma[1], 66);
+    EXPECT_EQ(read.content.sistema.typeText, "Condizionato");
+    EXPECT_EQ(read.content.sistema.columnCount, columnsOf12WithSumIn(60, 66));
+}
+
+} // namespace
+} // namespace dvx
