@@ -353,7 +353,7 @@ void frmMAIN::enableForNumberCount() {
     }
 }
 
-void frmMAIN::setConditionMarks(bool /*fromState*/) {
+void frmMAIN::setConditionMarks() {
     for (const auto menu : conditionMenus()) {
         findChild<QAction*>(qs(menu))->setChecked(conditionMark(app_.system, menu).value_or(false));
     }
@@ -502,7 +502,7 @@ void frmMAIN::showFileResult(const FileCommandResult& result) {
         showNumeroneCells();
         labnumeri_->setText(qs(labnumeriText(app_.system.sistema.countInPlay, false)));
         enableForNumberCount();
-        setConditionMarks(true);
+        setConditionMarks();
         if (result.developed) {
             applyWindowState(WindowState::Developed);
         }

@@ -77,7 +77,7 @@ private:
     void showOptions();
     void enableForNumberCount();
     void showStatusPanels(std::string_view costPicture = "€ ###,###,###.00");
-    void setConditionMarks(bool fromState);
+    void setConditionMarks();
     void showFileResult(const FileCommandResult& result);
     template <class Dialog> void runConditionDialog(std::string_view menu);
 

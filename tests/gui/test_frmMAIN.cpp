@@ -15,6 +15,8 @@
 #include <QtTest>
 
 #include <memory>
+#include <set>
+#include <vector>
 
 using namespace dvx;
 
@@ -75,6 +77,7 @@ private slots:
     void numeroneChoiceColoursTheGrid();
     void priceOptionRecomputesTheCost();
     void developEntersTheDevelopedState();
+    void viewAndShuffleTheDevelopedColumns();
     void discardAsksAndKeepsTheConditions_data();
     void discardAsksAndKeepsTheConditions();
     void resetClearsNumbersAndMarks();
@@ -208,6 +211,36 @@ void TestFrmMain::developEntersTheDevelopedState() {
     f.click("cmdCancella");
     QCOMPARE(f.app.system.sistema.columnCount, 66);
     QVERIFY(f.platform.messages.empty());
+}
+
+void TestFrmMain::viewAndShuffleTheDevelopedColumns() {
+    Fixture f;
+    f.selectNumbers(1, 12);
+    f.click("cmdCalcolo");
+    QString panelShown;
+    QTimer::singleShot(0, [&panelShown] {
+        auto* view = QApplication::activeModalWidget();
+        QVERIFY(view != nullptr && view->objectName() == "frmVisualizza");
+        panelShown = view->findChild<QLabel*>("labNscheda")->text();
+        view->close();
+    });
+    f.click("cmdVisualizza");
+    QCOMPARE(panelShown, QString("1"));
+
+    std::multiset<std::vector<std::uint8_t>> before;
+    for (int r = 1; r <= 66; ++r) {
+        before.emplace(f.app.system.colonne.row(r), f.app.system.colonne.row(r) + 10);
+    }
+    f.platform.answers.push_back(Answer::Yes);
+    f.window->findChild<QAction*>("menuMescola")->trigger();
+    QCOMPARE(f.platform.lastMessage().text, std::string("Vuoi mescolare le colonne"));
+    QVERIFY(f.window->isControlEnabled("menuMescola"));
+    std::multiset<std::vector<std::uint8_t>> after;
+    for (int r = 1; r <= 66; ++r) {
+        after.emplace(f.app.system.colonne.row(r), f.app.system.colonne.row(r) + 10);
+    }
+    QCOMPARE(f.app.system.sistema.columnCount, 66);
+    QVERIFY(after == before);
 }
 
 void TestFrmMain::discardAsksAndKeepsTheConditions_data() {
