@@ -22,6 +22,9 @@ struct AppState;
 class Platform;
 class frmCellGrid;
 
+// Controls and menu entries carry their names as objectName; a control of
+// an array is named with its index ("grnum_0".."grnum_19", "grScud_0",
+// "optImporto_1"), the status-bar panels "StBar_1".."StBar_4".
 class frmMAIN final : public QMainWindow {
     Q_OBJECT
 public:
