@@ -418,7 +418,10 @@ void frmMAIN::showOptions() {
     for (int i = 0; i < 2; ++i) {
         auto* option = optImporto_[static_cast<std::size_t>(i)];
         option->setChecked(i == chosen);
-        option->setStyleSheet(i == chosen ? styleOf(chosenOptionLook()) : QString());
+        // The other option keeps the button face, with grey text.
+        option->setStyleSheet(i == chosen ? styleOf(chosenOptionLook())
+                                          : QString("QRadioButton { color: palette(dark); "
+                                                    "padding: 4px 10px; }"));
     }
 }
 
