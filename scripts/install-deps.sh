@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev
     qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev libssl-dev
-    xvfb xauth x11-utils imagemagick fonts-dejavu-core
+    xvfb xauth x11-utils libxtst6 imagemagick fonts-dejavu-core
 )
 
 missing=()
