@@ -20,6 +20,9 @@ bool isEmptyFolder(const fs::path& folder) {
 }
 
 constexpr std::array<std::string_view, 2> kShippedFolders{"matrici", "images"};
+// Shipped files copied only when the program folder has none: an installed
+// program starts with empty settings instead of an error about a missing file.
+constexpr std::array<std::string_view, 1> kShippedFiles{"impostazioni.cfg"};
 
 } // namespace
 
@@ -70,6 +73,17 @@ std::error_code prepareProgramFolder(const fs::path& folder, const fs::path& shi
             continue;
         }
         fs::copy(source, target, fs::copy_options::recursive, ec);
+        if (ec) {
+            return ec;
+        }
+    }
+    for (const auto name : kShippedFiles) {
+        const auto source = shippedData / name;
+        const auto target = folder / name;
+        if (!fs::is_regular_file(source, ec) || fs::exists(target, ec)) {
+            continue;
+        }
+        fs::copy_file(source, target, ec);
         if (ec) {
             return ec;
         }

@@ -25,8 +25,8 @@ std::filesystem::path chooseProgramFolder(const std::filesystem::path& executabl
 
 // Creates the program folder and its data folders as needed, and fills
 // "matrici" and "images" from the same folders under shippedData when they
-// hold no file yet (files already there are never overwritten). A missing
-// shippedData is no error.
+// hold no file yet, and the default settings file when there is none (files
+// already there are never overwritten). A missing shippedData is no error.
 std::error_code prepareProgramFolder(const std::filesystem::path& folder,
                                      const std::filesystem::path& shippedData);
 

@@ -25,8 +25,10 @@ TEST(ProgramFolder, CreatesTheDataFoldersAndCopiesTheShippedOnes) {
     const fs::path shipped = scratch.folder() + "shipped";
     scratch.write("shipped/matrici/matrici.qvr", "index");
     scratch.write("shipped/images/logo.jpg", "jpeg");
+    scratch.write("shipped/impostazioni.cfg", "\r\n\r\n");
     const fs::path folder = scratch.folder() + "program";
     ASSERT_FALSE(prepareProgramFolder(folder, shipped));
+    EXPECT_TRUE(fs::exists(folder / "impostazioni.cfg"));
     for (const auto name : programSubfolders()) {
         EXPECT_TRUE(fs::is_directory(folder / name)) << name;
     }
@@ -38,12 +40,17 @@ TEST(ProgramFolder, NeverOverwritesAnExistingCollection) {
     test::ScratchFolder scratch;
     scratch.write("shipped/matrici/matrici.qvr", "shipped");
     scratch.write("shipped/matrici/extra.txt", "shipped");
+    scratch.write("shipped/impostazioni.cfg", "\r\n\r\n");
     const auto own = scratch.write("program/matrici/matrici.qvr", "user's own");
+    const auto settings = scratch.write("program/impostazioni.cfg", "Mio\r\nStampante\r\n");
     const fs::path folder = scratch.folder() + "program";
     ASSERT_FALSE(prepareProgramFolder(folder, scratch.folder() + "shipped"));
-    std::ifstream in(own);
-    std::string content((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(content, "user's own");
+    for (const auto& [path, expected] : {std::pair{own, std::string("user's own")},
+                                         {settings, std::string("Mio\r\nStampante\r\n")}}) {
+        std::ifstream in(path, std::ios::binary);
+        std::string content((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(content, expected);
+    }
     EXPECT_FALSE(fs::exists(folder / "matrici" / "extra.txt"));
 }
 
