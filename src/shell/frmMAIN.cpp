@@ -200,10 +200,10 @@ frmMAIN::frmMAIN(AppState& app, Platform& platform, QWidget* parent)
 }
 
 void frmMAIN::buildMenus() {
-    for (const auto& spec : menuSpecs()) {
-        auto* menu = menuBar()->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
-        for (const auto& entry : spec.entries) {
+    for (const auto& menuDef : menuSpecs()) {
+        auto* menu = menuBar()->addMenu(menuDef.caption);
+        menu->setObjectName(menuDef.name);
+        for (const auto& entry : menuDef.entries) {
             if (std::string_view(entry.name) == "-") {
                 menu->addSeparator();
                 continue;
@@ -276,13 +276,13 @@ QWidget* frmMAIN::buildCommandFrame() {
     frame->setObjectName("Frame1");
     auto* layout = new QVBoxLayout(frame);
     layout->setSpacing(6);
-    for (const auto& spec : kButtons) {
-        auto* button = new QPushButton(spec.caption, frame);
-        button->setObjectName(spec.name);
+    for (const auto& buttonDef : kButtons) {
+        auto* button = new QPushButton(buttonDef.caption, frame);
+        button->setObjectName(buttonDef.name);
         button->setMinimumHeight(30);
-        if (spec.handler != nullptr) {
+        if (buttonDef.handler != nullptr) {
             connect(button, &QPushButton::clicked, this,
-                    [this, handler = spec.handler] { (this->*handler)(); });
+                    [this, handler = buttonDef.handler] { (this->*handler)(); });
         }
         layout->addWidget(button);
     }
