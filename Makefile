@@ -3,6 +3,9 @@
 .PHONY: run test bench deps release debug fuzz format cli clean
 
 JOBS ?= 2
+# Let ccache hit across clones in other folders (CI builds a fresh clone).
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 deps:
 	./scripts/install-deps.sh
