@@ -136,15 +136,15 @@ struct ButtonSpec {
 
 // Each button runs its menu entry's handler.
 constexpr ButtonSpec kButtons[] = {
-    {"cmdArchivio", "&Archivio Estrazioni", nullptr},
-    {"cmdModifiche", "&Modifica Sistema", &frmMAIN::menumodifiche_Click},
-    {"cmdAdatta", "A&datta Matrice", nullptr},
-    {"cmdSpoglio", "S&poglio Sistema", nullptr},
-    {"cmdVisualizza", "&Visualizza Sistema", &frmMAIN::cmdVisualizza_Click},
-    {"cmdCancella", "Cance&lla Sistema", &frmMAIN::cmdCancella_Click},
-    {"cmdCalcolo", "&Elabora Sistema", &frmMAIN::menucalcolo_Click},
-    {"cmdTabulato", "Stampa &Tabulato", nullptr},
-    {"cmdSchedine", "Stampa Sc&hedine", nullptr},
+    {"cmdArchivio", "Archivio Estrazioni", nullptr},
+    {"cmdModifiche", "Modifica Sistema", &frmMAIN::menumodifiche_Click},
+    {"cmdAdatta", "Adatta Matrice", nullptr},
+    {"cmdSpoglio", "Spoglio Sistema", nullptr},
+    {"cmdVisualizza", "Visualizza Sistema", &frmMAIN::cmdVisualizza_Click},
+    {"cmdCancella", "Cancella Sistema", &frmMAIN::cmdCancella_Click},
+    {"cmdCalcolo", "Elabora Sistema", &frmMAIN::menucalcolo_Click},
+    {"cmdTabulato", "Stampa Tabulato", nullptr},
+    {"cmdSchedine", "Stampa Schedine", nullptr},
 };
 
 QString styleOf(const CellLook& look) {

@@ -84,7 +84,7 @@ private slots:
     void cancelDuringReductionKeepsEditing();
     void exitAsksAndClosesEveryWindow_data();
     void exitAsksAndClosesEveryWindow();
-    void controlsCarryTheirAccelerators();
+    void controlsShowTheirCaptions();
 };
 
 void TestFrmMain::startsEmptyInTheEditingState() {
@@ -351,7 +351,7 @@ void TestFrmMain::exitAsksAndClosesEveryWindow() {
     QCOMPARE(other.isVisible(), !closes);
 }
 
-void TestFrmMain::controlsCarryTheirAccelerators() {
+void TestFrmMain::controlsShowTheirCaptions() {
     Fixture f;
     const std::pair<const char*, const char*> captions[] = {
         {"menuapri", "&Apri"},
@@ -372,21 +372,28 @@ void TestFrmMain::controlsCarryTheirAccelerators() {
                              "menuSomma", "menuRidotto"}) {
         QVERIFY2(f.window->findChild<QAction*>(name)->isCheckable(), name);
     }
-    // Every button and every menu of the bar has an Alt letter of its own.
-    QStringList accelerated;
-    for (auto* button : f.window->findChildren<QPushButton*>()) {
-        accelerated << button->text();
+    // The buttons show their plain captions, with no Alt letter that could
+    // take one from the menu bar.
+    const std::pair<const char*, const char*> buttons[] = {
+        {"cmdArchivio", "Archivio Estrazioni"},  {"cmdModifiche", "Modifica Sistema"},
+        {"cmdAdatta", "Adatta Matrice"},         {"cmdSpoglio", "Spoglio Sistema"},
+        {"cmdVisualizza", "Visualizza Sistema"}, {"cmdCancella", "Cancella Sistema"},
+        {"cmdCalcolo", "Elabora Sistema"},       {"cmdTabulato", "Stampa Tabulato"},
+        {"cmdSchedine", "Stampa Schedine"}};
+    for (const auto& [name, caption] : buttons) {
+        auto* button = f.window->findChild<QPushButton*>(name);
+        QVERIFY2(button != nullptr, name);
+        QCOMPARE(button->text(), QString::fromUtf8(caption));
     }
-    for (auto* action : f.window->menuBar()->actions()) {
-        accelerated << action->text();
-    }
+    // Every menu of the bar has an Alt letter of its own.
     QSet<QChar> letters;
-    for (const auto& text : accelerated) {
-        const auto amp = text.indexOf('&');
-        QVERIFY2(amp >= 0, qPrintable(text));
-        letters.insert(text.at(amp + 1).toLower());
+    const auto menus = f.window->menuBar()->actions();
+    for (auto* action : menus) {
+        const auto amp = action->text().indexOf('&');
+        QVERIFY2(amp >= 0, qPrintable(action->text()));
+        letters.insert(action->text().at(amp + 1).toLower());
     }
-    QCOMPARE(letters.size(), accelerated.size());
+    QCOMPARE(letters.size(), menus.size());
 }
 
 QTEST_MAIN(TestFrmMain)
