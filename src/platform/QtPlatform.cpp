@@ -53,6 +53,17 @@ QString qtFileFilter(std::string_view filter) {
     return description;
 }
 
+QString qtDefaultSuffix(std::string_view filter) {
+    const auto bar = filter.find('|');
+    const auto pattern =
+        fromUtf8(bar == std::string_view::npos ? filter : filter.substr(bar + 1)).trimmed();
+    if (!pattern.startsWith("*.") || pattern.contains(';') || pattern.indexOf('*', 1) >= 0 ||
+        pattern.contains('?')) {
+        return {};
+    }
+    return pattern.mid(2);
+}
+
 QString qtMessageText(std::string_view text) {
     auto result = fromUtf8(text);
     result.replace("\r\n", "\n");
@@ -145,8 +156,14 @@ std::optional<std::string> QtPlatform::saveFileName(std::string_view folder,
                                                     std::string_view filter,
                                                     std::string_view suggestedName) {
     const auto start = QDir(fromUtf8(folder)).filePath(fromUtf8(suggestedName));
-    const auto path =
-        QFileDialog::getSaveFileName(dialogParent(), "Salva con nome", start, qtFileFilter(filter));
+    QFileDialog dialog(dialogParent(), "Salva con nome", start, qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without extension would not show in the open dialog later.
+    dialog.setDefaultSuffix(qtDefaultSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const auto path = dialog.selectedFiles().constFirst();
     if (path.isEmpty()) {
         return std::nullopt;
     }

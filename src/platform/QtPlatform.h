@@ -12,6 +12,9 @@ namespace dvx {
 
 // "Description|*.ext" as a Qt file dialog filter ("Description (*.ext)").
 QString qtFileFilter(std::string_view filter);
+// The extension a saved name gets when the user types none: "dvx" for
+// "Description|*.dvx"; empty when the filter allows more than one.
+QString qtDefaultSuffix(std::string_view filter);
 // Texts break lines at CR, CR LF or LF.
 QString qtMessageText(std::string_view text);
 

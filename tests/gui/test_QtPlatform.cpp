@@ -5,7 +5,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -53,6 +57,8 @@ private slots:
     void messageShowsWhatWasAsked();
     void filtersBecomeQtFilters_data();
     void filtersBecomeQtFilters();
+    void savedNameGetsTheFilterExtension_data();
+    void savedNameGetsTheFilterExtension();
 };
 
 void TestQtPlatform::messageShowsWhatWasAsked_data() {
@@ -109,19 +115,60 @@ void TestQtPlatform::messageShowsWhatWasAsked() {
 void TestQtPlatform::filtersBecomeQtFilters_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
+    QTest::addColumn<QString>("suffix");
     QTest::newRow("named pattern") << "File TXT (*.txt)|*.txt"
-                                   << "File TXT (*.txt)";
+                                   << "File TXT (*.txt)"
+                                   << "txt";
     QTest::newRow("bare description") << "Sistemi|*.dvx"
-                                      << "Sistemi (*.dvx)";
+                                      << "Sistemi (*.dvx)"
+                                      << "dvx";
     QTest::newRow("no bar") << "*.csv"
-                            << "*.csv";
+                            << "*.csv"
+                            << "csv";
+    QTest::newRow("any file") << "Tutti i file|*.*"
+                              << "Tutti i file (*.*)"
+                              << "";
+    QTest::newRow("two patterns") << "Testi|*.txt;*.csv"
+                                  << "Testi (*.txt;*.csv)"
+                                  << "";
 }
 
 void TestQtPlatform::filtersBecomeQtFilters() {
     QFETCH(QString, filter);
     QFETCH(QString, qt);
+    QFETCH(QString, suffix);
     QCOMPARE(qtFileFilter(filter.toStdString()), qt);
+    QCOMPARE(qtDefaultSuffix(filter.toStdString()), suffix);
     QCOMPARE(qtMessageText("a\r\nb\rc\nd"), QString("a\nb\nc\nd"));
+}
+
+void TestQtPlatform::savedNameGetsTheFilterExtension_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("bare name") << "prova"
+                               << "prova.dvx";
+    QTest::newRow("with extension") << "prova.dvx"
+                                    << "prova.dvx";
+}
+
+void TestQtPlatform::savedNameGetsTheFilterExtension() {
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QTimer::singleShot(0, [&typed] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name != nullptr);
+        name->setText(typed);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QtPlatform platform("Decaventrix");
+    const auto path =
+        platform.saveFileName(folder.path().toStdString(), "Sistemi Decaventrix (*.dvx)|*.dvx", "");
+    QVERIFY(path.has_value());
+    QCOMPARE(QFileInfo(QString::fromStdString(*path)).fileName(), saved);
 }
 
 QTEST_MAIN(TestQtPlatform)
