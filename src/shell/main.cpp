@@ -5,6 +5,7 @@
 #include "InstanceKey.h"
 #include "ProgramFolder.h"
 #include "ProgramInfo.h"
+#include "QtItalianTexts.h"
 #include "QtPlatform.h"
 #include "QtSingleInstance.h"
 #include "frmMAIN.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(
         QString::fromUtf8(dvx::kProgramTitle.data(), dvx::kProgramTitle.size()));
     QApplication::setOrganizationName("Quorvel");
+    dvx::installItalianQtTexts(application);
 
     dvx::AppState app;
     const auto executableFolder = fromQt(QCoreApplication::applicationDirPath());

@@ -1,12 +1,15 @@
 // The desktop platform: message boxes as the program asks for them, and the
 // filter and line-break conversions.
 
+#include "QtItalianTexts.h"
 #include "QtPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -59,6 +62,7 @@ private slots:
     void filtersBecomeQtFilters();
     void savedNameGetsTheFilterExtension_data();
     void savedNameGetsTheFilterExtension();
+    void qtDialogsSpeakItalian();
 };
 
 void TestQtPlatform::messageShowsWhatWasAsked_data() {
@@ -169,6 +173,18 @@ void TestQtPlatform::savedNameGetsTheFilterExtension() {
         platform.saveFileName(folder.path().toStdString(), "Sistemi Decaventrix (*.dvx)|*.dvx", "");
     QVERIFY(path.has_value());
     QCOMPARE(QFileInfo(QString::fromStdString(*path)).fileName(), saved);
+}
+
+void TestQtPlatform::qtDialogsSpeakItalian() {
+    const QDir translations(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!translations.exists("qtbase_it.qm")) {
+        QSKIP("this system has no Italian translations of Qt");
+    }
+    QVERIFY(installItalianQtTexts(*QCoreApplication::instance()));
+    for (const char* english : {"Look in:", "&Save", "File &name:"}) {
+        const auto shown = QCoreApplication::translate("QFileDialog", english);
+        QVERIFY2(!shown.isEmpty() && shown != QString(english), english);
+    }
 }
 
 QTEST_MAIN(TestQtPlatform)
