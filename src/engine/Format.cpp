@@ -112,9 +112,28 @@ std::string trim(std::string_view text) {
 
 std::string toLower(std::string_view text) {
     std::string out(text);
-    for (char& c : out) {
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
         if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
+            out[i] = static_cast<char>(c - 'A' + 'a');
+            continue;
+        }
+        if (i + 1 == out.size()) {
+            break;
+        }
+        // The capitals of Windows-1252 beyond ASCII, as UTF-8: accented names
+        // and matrix descriptions lower-case the way the classic LCase does.
+        auto& next = reinterpret_cast<unsigned char&>(out[i + 1]);
+        if (c == 0xC3 && next >= 0x80 && next <= 0x9E && next != 0x97) { // U+00C0..U+00DE but ×
+            next = static_cast<unsigned char>(next + 0x20);
+            ++i;
+        } else if (c == 0xC5 && (next == 0x92 || next == 0xA0 || next == 0xBD)) { // Œ Š Ž
+            next = static_cast<unsigned char>(next + 1);
+            ++i;
+        } else if (c == 0xC5 && next == 0xB8) { // Ÿ becomes ÿ, U+00FF
+            out[i] = static_cast<char>(0xC3);
+            next = 0xBF;
+            ++i;
         }
     }
     return out;

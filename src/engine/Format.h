@@ -26,7 +26,8 @@ std::string signedText(std::int64_t value);
 // Without leading and trailing blanks (spaces only, as the classic Trim).
 std::string trim(std::string_view text);
 
-std::string toLower(std::string_view text); // ASCII letters only
+// Lower-cases the letters Windows-1252 has: ASCII and the accented capitals.
+std::string toLower(std::string_view text);
 std::string toUpper(std::string_view text);
 
 // Status-bar and list formats of the system's figures.

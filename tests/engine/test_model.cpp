@@ -57,6 +57,25 @@ TEST(Format, SignedTextAndTrim) {
     EXPECT_EQ(trim("   "), "");
 }
 
+struct LowerCase {
+    const char* text;
+    const char* expected;
+};
+
+class Lower : public ::testing::TestWithParam<LowerCase> {};
+
+// Names and matrix descriptions are lower-cased letter by letter, the
+// accented capitals included; anything else passes unchanged.
+TEST_P(Lower, LowerCasesEveryCapitalOfTheCodePage) {
+    EXPECT_EQ(toLower(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Lower,
+                         ::testing::Values(LowerCase{"Sistema N-2.DVX", "sistema n-2.dvx"},
+                                           LowerCase{"CITTÀ PIÙ ÈÉÌÒ", "città più èéìò"},
+                                           LowerCase{"ÇÑÞ ŠŒŽŸ", "çñþ šœžÿ"},
+                                           LowerCase{"2×3 ß € già", "2×3 ß € già"}));
+
 class SystemOpsTest : public ::testing::Test {
 protected:
     SystemState state;
