@@ -3,12 +3,14 @@
 #include "ColumnOps.h"
 #include "QtFormSetup.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace dvx {
 
@@ -45,6 +47,8 @@ frmVisualizza::frmVisualizza(const SystemState& state, QWidget* parent)
     scroll_->setMaximum(std::max(1, viewPanelCount(state_.sistema.columnCount)));
     scroll_->setPageStep(1);
     scroll_->setValue(1);
+    // The scroll bar is the window's only control: the keys turn the panels.
+    scroll_->setFocusPolicy(Qt::StrongFocus);
 
     auto* label1 = new QLabel("* Pannello n.", this);
     label1->setObjectName("Label1");
@@ -71,10 +75,15 @@ frmVisualizza::frmVisualizza(const SystemState& state, QWidget* parent)
 
     connect(scroll_, &QScrollBar::valueChanged, this, &frmVisualizza::scroll_Change);
     scroll_Change(scroll_->value());
+    scroll_->setFocus();
     ensurePolished();
     setMinimumSize(sizeHint());
     adjustSize();
     centreOnScreen(*this);
+}
+
+void frmVisualizza::wheelEvent(QWheelEvent* event) {
+    QCoreApplication::sendEvent(scroll_, event);
 }
 
 void frmVisualizza::scroll_Change(int value) {

@@ -20,6 +20,10 @@ public:
 
     void scroll_Change(int value);
 
+protected:
+    // The wheel anywhere over the window turns the panels.
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     const SystemState& state_;
     QScrollBar* scroll_;

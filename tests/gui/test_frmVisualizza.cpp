@@ -3,8 +3,10 @@
 #include "Model.h"
 #include "frmVisualizza.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace dvx;
@@ -31,6 +33,8 @@ class TestFrmVisualizza : public QObject {
 private slots:
     void panelsFollowTheScrollBar_data();
     void panelsFollowTheScrollBar();
+    void keysAndWheelTurnThePanels_data();
+    void keysAndWheelTurnThePanels();
 };
 
 void TestFrmVisualizza::panelsFollowTheScrollBar_data() {
@@ -63,6 +67,40 @@ void TestFrmVisualizza::panelsFollowTheScrollBar() {
         const bool filled = first + r <= columns;
         QCOMPARE(line(view, r) == QString("  "), !filled);
     }
+}
+
+void TestFrmVisualizza::keysAndWheelTurnThePanels_data() {
+    QTest::addColumn<int>("key"); // 0: one notch of the wheel, down
+    QTest::addColumn<int>("panel");
+    QTest::newRow("down") << int(Qt::Key_Down) << 2;
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << 2;
+    QTest::newRow("end") << int(Qt::Key_End) << 5;
+    QTest::newRow("wheel") << 0 << 2;
+}
+
+void TestFrmVisualizza::keysAndWheelTurnThePanels() {
+    QFETCH(int, key);
+    QFETCH(int, panel);
+    SystemState state;
+    fillRows(state, 45);
+    frmVisualizza view(state);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    if (key != 0) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    } else {
+        // Over the rows, away from the scroll bar; Qt hands a real wheel
+        // event from the labels up to the window.
+        auto* row = view.findChild<QLabel*>("labVisualizza_4");
+        const QPointF at = row->mapTo(&view, row->rect().center());
+        QWheelEvent wheel(at, view.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+    }
+    QCOMPARE(view.findChild<QLabel*>("labNscheda")->text(), QString::number(panel));
+    const int firstRow = (panel - 1) * 10 + 1;
+    QCOMPARE(line(view, 0).left(4),
+             QString("  %1").arg((firstRow - 1) % kNumbers + 1, 2, 10, QChar('0')));
 }
 
 QTEST_MAIN(TestFrmVisualizza)
