@@ -59,6 +59,14 @@ void appendLine(std::string& out, const Estrazione& draw, const DrawFigures& f) 
     out += "\r\n";
 }
 
+// Ten numbers 1..20 and nothing else: what every table and line expects. An
+// archive file can hold other sets (it keeps whatever is not 0); they are
+// left out like empty records, so no figure can fall outside its table.
+bool holdsDraw(const Estrazione& draw) {
+    const auto bits = static_cast<std::uint32_t>(draw.numeri);
+    return (bits & ~0xFFFFFu) == 0 && popcount(draw.numeri) == kColumnSize;
+}
+
 } // namespace
 
 DrawFigures figuresOf(NumberSet numeri, NumberSet previous) {
@@ -92,10 +100,10 @@ StatisticsRun computeStatistics(const Archivio& archivio) {
     run.csv += "\r\n";
     for (int i = archivio.upperBound(); i >= 1; --i) {
         const Estrazione& draw = archivio[i];
-        if (draw.empty()) {
+        if (!holdsDraw(draw)) {
             continue;
         }
-        const bool hasPrevious = i > 1 && !archivio[i - 1].empty();
+        const bool hasPrevious = i > 1 && holdsDraw(archivio[i - 1]);
         const auto f = figuresOf(draw.numeri, hasPrevious ? archivio[i - 1].numeri : 0);
         ++t.pari[static_cast<std::size_t>(f.pari)];
         ++t.dispari[static_cast<std::size_t>(f.dispari)];

@@ -65,7 +65,8 @@ struct StatisticsRun {
     std::string csv; // the statistics file's bytes (Windows-1252, CR LF lines)
 };
 
-// Every record that holds a draw, from the last to the first; empty records
+// Every record that holds a draw (ten numbers 1..20), from the last to the
+// first; empty records, and any other set a damaged archive file may hold,
 // are skipped. A draw's Ripetuti counts only when the record before it holds
 // a draw.
 StatisticsRun computeStatistics(const Archivio& archivio);

@@ -106,6 +106,29 @@ TEST(Statistics, TablesCountEveryDrawOnceAndRipetutiOnlyAfterADraw) {
     EXPECT_EQ(t, expected);
 }
 
+// An archive file may hold records whose number set is not ten numbers 1..20
+// (a damaged or hand-made file): they count as empty records, and every line
+// of the file keeps its 19 fields.
+TEST(Statistics, RecordsWithoutTenNumbersCountAsEmpty) {
+    const NumberSet malformed[] = {
+        0xFFFFF,                                                   // all twenty numbers
+        setOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}),                // eleven in a run
+        static_cast<NumberSet>(0xFFFFFFFFu),                       // every bit
+        setOf({1, 2, 3, 4, 5, 6, 7, 8, 9}) | (NumberSet{1} << 25), // nine and a bit past 20
+        setOf({2, 4, 6, 8, 10, 12, 14, 16, 18, 20}) | (NumberSet{1} << 30), // ten and a stray bit
+        setOf({3, 4, 5}),                                                   // three
+    };
+    const auto before = draw("09/12/2026", "22:00", 70001, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 5);
+    const auto after = draw("09/12/2026", "23:00", 70003, {1, 2, 3, 4, 5, 16, 17, 18, 19, 20}, 7);
+    for (const NumberSet numeri : malformed) {
+        const auto damaged = computeStatistics(
+            archiveOf({before, Estrazione{"09/12/2026", "22:30", 70002, numeri, 6}, after}));
+        const auto asEmpty = computeStatistics(archiveOf({before, Estrazione{}, after}));
+        EXPECT_EQ(damaged.tables, asEmpty.tables) << numeri;
+        EXPECT_EQ(damaged.csv, asEmpty.csv) << numeri;
+    }
+}
+
 TEST(Statistics, OneDrawArchive) {
     const auto run =
         computeStatistics(archiveOf({draw("a", "b", 7, {2, 4, 6, 8, 10, 11, 13, 15, 17, 19}, 3)}));
