@@ -503,7 +503,10 @@ void frmMAIN::showFileResult(const FileCommandResult& result) {
             showNumberCell(i);
         }
         showNumeroneCells();
-        labnumeri_->setText(qs(labnumeriText(app_.system.sistema.countInPlay, false)));
+        // The numbers come back one click at a time after a reset; with none,
+        // the label keeps the reset's plain count.
+        const int count = app_.system.sistema.countInPlay;
+        labnumeri_->setText(qs(labnumeriText(count, count == 0)));
         enableForNumberCount();
         setConditionMarks();
         if (result.developed) {

@@ -6,11 +6,13 @@
 #include "frmMAIN.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -85,6 +87,8 @@ private slots:
     void exitAsksAndClosesEveryWindow_data();
     void exitAsksAndClosesEveryWindow();
     void controlsShowTheirCaptions();
+    void importShowsTheNumbersOfTheFile_data();
+    void importShowsTheNumbersOfTheFile();
 };
 
 void TestFrmMain::startsEmptyInTheEditingState() {
@@ -394,6 +398,39 @@ void TestFrmMain::controlsShowTheirCaptions() {
         letters.insert(action->text().at(amp + 1).toLower());
     }
     QCOMPARE(letters.size(), menus.size());
+}
+
+void TestFrmMain::importShowsTheNumbersOfTheFile_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("developed");
+    QTest::newRow("no columns") << QByteArray() << "Numeri in gioco [0]" << false;
+    QTest::newRow("one column") << QByteArray(" 01 02 03 04 05 06 07 08 09 10 \r\n")
+                                << "Numeri in gioco [10]" << true;
+    QTest::newRow("two columns") << QByteArray(" 01 02 03 04 05 06 07 08 09 10 \r\n"
+                                               " 03 04 05 06 07 08 09 10 11 12 \r\n")
+                                 << "Numeri in gioco [12]" << true;
+}
+
+void TestFrmMain::importShowsTheNumbersOfTheFile() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, label);
+    QFETCH(bool, developed);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const auto path = folder.filePath("colonne.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    Fixture f;
+    f.selectNumbers(1, 15); // replaced by the file's numbers
+    f.platform.fileNames.push_back(path.toStdString());
+    f.window->findChild<QAction*>("menuImportaColonne")->trigger();
+    QCOMPARE(f.labnumeri(), label);
+    QCOMPARE(f.panel(1), QString("colonne.txt"));
+    QCOMPARE(f.window->findChild<QPushButton*>("cmdVisualizza")->isEnabled(), developed);
 }
 
 QTEST_MAIN(TestFrmMain)
