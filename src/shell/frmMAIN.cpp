@@ -415,13 +415,17 @@ void frmMAIN::grScud_Click(int index) {
 
 void frmMAIN::showOptions() {
     const int chosen = optionOfPrice(app_.system.pricePerColumn);
+    // The other option keeps the button face, with the grey of disabled text.
+    const auto rgbOf = [](const QColor& c) {
+        return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                   static_cast<std::uint8_t>(c.blue())};
+    };
+    const CellLook other{rgbOf(palette().color(QPalette::Active, QPalette::Button)),
+                         rgbOf(palette().color(QPalette::Disabled, QPalette::WindowText)), false};
     for (int i = 0; i < 2; ++i) {
         auto* option = optImporto_[static_cast<std::size_t>(i)];
         option->setChecked(i == chosen);
-        // The other option keeps the button face, with grey text.
-        option->setStyleSheet(i == chosen ? styleOf(chosenOptionLook())
-                                          : QString("QRadioButton { color: palette(dark); "
-                                                    "padding: 4px 10px; }"));
+        option->setStyleSheet(styleOf(i == chosen ? chosenOptionLook() : other));
     }
 }
 

@@ -188,8 +188,19 @@ void TestFrmMain::priceOptionRecomputesTheCost() {
     QCOMPARE(f.app.system.pricePerColumn, 1.0f);
     QCOMPARE(f.panel(3), QString("€ 184,756.00"));
     QVERIFY(f.window->findChild<QRadioButton*>("optImporto_0")->styleSheet().contains("255,255,0"));
-    QVERIFY(
-        !f.window->findChild<QRadioButton*>("optImporto_1")->styleSheet().contains("255,255,0"));
+    // The other option: the button face and the grey of disabled text.
+    const auto rgb = [](const QColor& c) {
+        return QString("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
+    };
+    const auto palette = f.window->palette();
+    const auto other = f.window->findChild<QRadioButton*>("optImporto_1")->styleSheet();
+    QVERIFY(!other.contains("255,255,0"));
+    QVERIFY2(
+        other.contains("background: " + rgb(palette.color(QPalette::Active, QPalette::Button))),
+        qPrintable(other));
+    QVERIFY2(
+        other.contains("color: " + rgb(palette.color(QPalette::Disabled, QPalette::WindowText))),
+        qPrintable(other));
     f.window->findChild<QRadioButton*>("optImporto_1")->click();
     QCOMPARE(f.panel(3), QString("€ 369,512.00"));
 }
