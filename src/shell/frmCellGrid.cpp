@@ -73,6 +73,13 @@ void frmCellGrid::mousePressEvent(QMouseEvent* event) {
     }
     pressed_ = true;
     underPointer_ = cellAt(event->position().toPoint());
+    if (underPointer_ >= 0) {
+        // The keys go on from the cell last pressed.
+        const int previous = focusCell_;
+        focusCell_ = underPointer_;
+        applyStyle(previous);
+        applyStyle(focusCell_);
+    }
     click(underPointer_);
 }
 

@@ -76,6 +76,8 @@ private slots:
     void startsEmptyInTheEditingState();
     void tenthNumberEnablesDevelopment();
     void sweepTogglesEachCellPassedOnce();
+    void keysGoOnFromTheCellPressed_data();
+    void keysGoOnFromTheCellPressed();
     void numeroneChoiceColoursTheGrid();
     void priceOptionRecomputesTheCost();
     void developEntersTheDevelopedState();
@@ -131,6 +133,43 @@ void TestFrmMain::tenthNumberEnablesDevelopment() {
     QCOMPARE(f.app.system.sistema.countInPlay, 9);
     for (const char* name : {"menucondizioni", "menuoperazioni", "cmdAdatta", "cmdCalcolo"}) {
         QVERIFY2(!f.window->isControlEnabled(name), name);
+    }
+}
+
+void TestFrmMain::keysGoOnFromTheCellPressed_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("picked"); // the cell Space then acts on
+    QTest::newRow("numbers, same cell") << "grnum" << 7 << 0 << 7;
+    QTest::newRow("numbers, one down") << "grnum" << 7 << int(Qt::Key_Down) << 12;
+    QTest::newRow("numerone, one right") << "grScud" << 4 << int(Qt::Key_Right) << 5;
+}
+
+void TestFrmMain::keysGoOnFromTheCellPressed() {
+    QFETCH(QString, grid);
+    QFETCH(int, pressed);
+    QFETCH(int, key);
+    QFETCH(int, picked);
+    Fixture f;
+    const auto name = grid.toLatin1();
+    auto* cells = f.cell(name.constData(), 0)->parentWidget();
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    QTest::mouseClick(cells, Qt::LeftButton, {}, centreOf(f.cell(name.constData(), pressed)));
+    QVERIFY(cells->hasFocus());
+    if (key != 0) {
+        QTest::keyClick(cells, Qt::Key(key));
+    }
+    QTest::keyClick(cells, Qt::Key_Space);
+    if (grid == "grScud") {
+        QCOMPARE(int(f.app.system.numerone), picked + 1);
+        return;
+    }
+    // The press picked one number; Space toggles the cell with the focus.
+    for (int i = 0; i < kNumbers; ++i) {
+        const bool expected = (i == pressed) != (i == picked);
+        QCOMPARE(bool(f.app.system.selected[static_cast<std::size_t>(i)]), expected);
     }
 }
 
