@@ -3,6 +3,7 @@
 // name, leave; then read what landed on disk.
 
 #include "ScratchFolder.h"
+#include "SumCount.h"
 #include "SystemFile.h"
 #include "XDriver.h"
 
@@ -64,21 +65,6 @@ private:
 std::string readAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-int columnsOf12WithSumIn(int lo, int hi) {
-    int count = 0;
-    for (int mask = 0; mask < (1 << 12); ++mask) {
-        if (__builtin_popcount(static_cast<unsigned>(mask)) != 10) {
-            continue;
-        }
-        int sum = 0;
-        for (int n = 1; n <= 12; ++n) {
-            sum += (mask >> (n - 1) & 1) != 0 ? n : 0;
-        }
-        count += sum >= lo && sum <= hi ? 1 : 0;
-    }
-    return count;
 }
 
 TEST(DesktopSession, PickConditionDevelopSaveAndLeave) {
@@ -165,7 +151,7 @@ TEST(DesktopSession, PickConditionDevelopSaveAndLeave) {
     EXPECT_EQ(read.content.condizioni.somma[0], 60);
     EXPECT_EQ(read.content.condizioni.somma[1], 66);
     EXPECT_EQ(read.content.sistema.typeText, "Condizionato");
-    EXPECT_EQ(read.content.sistema.columnCount, columnsOf12WithSumIn(60, 66));
+    EXPECT_EQ(read.content.sistema.columnCount, test::columnsOf12WithSumIn(60, 66));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "ProgramFolder.h"
 #include "RecordingPlatform.h"
 #include "ScratchFolder.h"
+#include "SumCount.h"
 #include "SystemFile.h"
 #include "frmMAIN.h"
 
@@ -23,23 +24,6 @@
 using namespace dvx;
 
 namespace {
-
-// Combinations of 10 of the numbers 1..12 whose sum lies in [lo, hi],
-// counted by brute force over all 12-bit masks.
-int columnsWithSumIn(int lo, int hi) {
-    int count = 0;
-    for (int mask = 0; mask < (1 << 12); ++mask) {
-        if (__builtin_popcount(static_cast<unsigned>(mask)) != 10) {
-            continue;
-        }
-        int sum = 0;
-        for (int n = 1; n <= 12; ++n) {
-            sum += (mask >> (n - 1) & 1) != 0 ? n : 0;
-        }
-        count += sum >= lo && sum <= hi ? 1 : 0;
-    }
-    return count;
-}
 
 std::string readAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -88,7 +72,7 @@ void TestWholeProgram::developAndSaveASumConditionedSystem() {
     QVERIFY(window.findChild<QAction*>("menuSomma")->isChecked());
 
     QTest::mouseClick(window.findChild<QPushButton*>("cmdCalcolo"), Qt::LeftButton);
-    const int expected = columnsWithSumIn(60, 66);
+    const int expected = test::columnsOf12WithSumIn(60, 66);
     QVERIFY(expected > 0 && expected < 66);
     QCOMPARE(app.system.sistema.columnCount, expected);
     QCOMPARE(window.findChild<QLabel*>("StBar_4")->text(), QString("Condizionato"));
