@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "ErrorCodes.h"
 #include "FileReplace.h"
+#include "LittleEndian.h"
 #include "Platform.h"
 
 #include <algorithm>
@@ -31,19 +32,8 @@ void appendText(std::string& bytes, const std::string& text, std::size_t width) 
     bytes += ansi;
 }
 
-void appendInt32(std::string& bytes, std::int32_t value) {
-    const auto u = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes += static_cast<char>((u >> shift) & 0xFFu);
-    }
-}
-
 std::int32_t readInt32(const char* bytes) {
-    std::uint32_t u = 0;
-    for (int i = 3; i >= 0; --i) {
-        u = (u << 8) | static_cast<unsigned char>(bytes[i]);
-    }
-    return static_cast<std::int32_t>(u);
+    return static_cast<std::int32_t>(readLeAt(std::string_view(bytes, 4), 0, 4));
 }
 
 std::string readText(const char* bytes, std::size_t width) {
@@ -87,8 +77,9 @@ ClassicError writeErrorOf(std::error_code ec) {
 void appendRecord(std::string& bytes, const Estrazione& draw) {
     appendText(bytes, draw.data, kOraOffset - kDataOffset);
     appendText(bytes, draw.ora, kConcorsoOffset - kOraOffset);
-    appendInt32(bytes, draw.concorso);
-    appendInt32(bytes, draw.numeri);
+    ByteWriter writer(bytes);
+    writer.i32(draw.concorso);
+    writer.i32(draw.numeri);
     bytes += static_cast<char>(draw.numerone);
 }
 

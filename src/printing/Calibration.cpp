@@ -1,5 +1,7 @@
 #include "Calibration.h"
 
+#include "LittleEndian.h"
+
 #include "Cp1252.h"
 #include "ErrorCodes.h"
 #include "FileReplace.h"
@@ -22,22 +24,8 @@ constexpr std::size_t offsetOf(Record r) {
 
 constexpr std::uint16_t kIntegerTag = 2;
 
-std::uint32_t readLe(std::string_view bytes, std::size_t at, std::size_t size) {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < size && at + i < bytes.size(); ++i) {
-        v |= std::uint32_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
-    }
-    return v;
-}
-
-void writeLe(std::string& bytes, std::size_t at, std::uint32_t v, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
-    }
-}
-
 float readFloat(std::string_view bytes, Record r) {
-    const auto v = std::bit_cast<float>(readLe(bytes, offsetOf(r), 4));
+    const auto v = std::bit_cast<float>(readLeAt(bytes, offsetOf(r), 4));
     return std::isfinite(v) ? v : 0.0f;
 }
 
@@ -49,10 +37,10 @@ Calibration parseCalibration(std::string_view bytes) {
     c.yDist = readFloat(bytes, YDist);
     c.top = readFloat(bytes, Top);
     c.left = readFloat(bytes, Left);
-    if (readLe(bytes, offsetOf(Quality), 2) == kIntegerTag) {
-        c.quality = static_cast<std::int16_t>(readLe(bytes, offsetOf(Quality) + 2, 2));
+    if (readLeAt(bytes, offsetOf(Quality), 2) == kIntegerTag) {
+        c.quality = static_cast<std::int16_t>(readLeAt(bytes, offsetOf(Quality) + 2, 2));
     }
-    const auto length = readLe(bytes, offsetOf(Printer), 2);
+    const auto length = readLeAt(bytes, offsetOf(Printer), 2);
     const auto start = offsetOf(Printer) + 2;
     // A name cut short by the end of the file is no name at all.
     if (start + length <= bytes.size()) {
@@ -72,11 +60,11 @@ std::string calibrationBytes(const Calibration& calibration, std::string_view pr
     const float values[] = {calibration.xDist, calibration.yDist, calibration.top,
                             calibration.left};
     for (std::size_t r = 0; r < 4; ++r) {
-        writeLe(bytes, r * kCalibrationRecordSize, std::bit_cast<std::uint32_t>(values[r]), 4);
+        writeLeAt(bytes, r * kCalibrationRecordSize, std::bit_cast<std::uint32_t>(values[r]), 4);
     }
-    writeLe(bytes, offsetOf(Quality), kIntegerTag, 2);
-    writeLe(bytes, offsetOf(Quality) + 2, static_cast<std::uint16_t>(calibration.quality), 2);
-    writeLe(bytes, offsetOf(Printer), static_cast<std::uint32_t>(name.size()), 2);
+    writeLeAt(bytes, offsetOf(Quality), kIntegerTag, 2);
+    writeLeAt(bytes, offsetOf(Quality) + 2, static_cast<std::uint16_t>(calibration.quality), 2);
+    writeLeAt(bytes, offsetOf(Printer), static_cast<std::uint32_t>(name.size()), 2);
     bytes.replace(offsetOf(Printer) + 2, name.size(), name);
     return bytes;
 }

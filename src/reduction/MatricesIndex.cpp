@@ -1,6 +1,7 @@
 #include "MatricesIndex.h"
 
 #include "Cp1252.h"
+#include "LittleEndian.h"
 
 #include <filesystem>
 #include <fstream>
@@ -66,10 +67,7 @@ MatrixRecordBytes encodeMatrixRecord(const MatrixRecord& record) {
     bytes[kNumbersOffset] = record.numbers;
     putText(bytes, kDescriptionOffset, kMatrixDescriptionSize, record.description);
     bytes[kFixedOffset] = record.fixed;
-    const auto columns = static_cast<std::uint32_t>(record.columns);
-    for (std::size_t i = 0; i < 4; ++i) {
-        bytes[kColumnsOffset + i] = static_cast<std::uint8_t>(columns >> (8 * i));
-    }
+    writeLeAt(bytes, kColumnsOffset, static_cast<std::uint32_t>(record.columns), 4);
     putText(bytes, kFileOffset, kMatrixFileNameSize, record.file);
     return bytes;
 }
@@ -80,11 +78,7 @@ MatrixRecord decodeMatrixRecord(const MatrixRecordBytes& bytes) {
     record.numbers = bytes[kNumbersOffset];
     record.description = getText(bytes, kDescriptionOffset, kMatrixDescriptionSize);
     record.fixed = bytes[kFixedOffset];
-    std::uint32_t columns = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        columns |= std::uint32_t{bytes[kColumnsOffset + i]} << (8 * i);
-    }
-    record.columns = static_cast<std::int32_t>(columns);
+    record.columns = static_cast<std::int32_t>(readLeAt(bytes, kColumnsOffset, 4));
     record.file = withoutTrailingBlanks(getText(bytes, kFileOffset, kMatrixFileNameSize));
     return record;
 }

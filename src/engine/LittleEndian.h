@@ -8,6 +8,25 @@
 
 namespace dvx {
 
+// Positioned fields of fixed-layout records, over any byte container
+// (std::string, std::string_view, std::array<std::uint8_t, N>). Bytes past
+// the end read as 0, so a short record reads its missing fields as 0.
+template <class Bytes>
+std::uint32_t readLeAt(const Bytes& bytes, std::size_t at, std::size_t size) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < size && at + i < bytes.size(); ++i) {
+        v |= std::uint32_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
+    }
+    return v;
+}
+
+template <class Bytes>
+void writeLeAt(Bytes& bytes, std::size_t at, std::uint32_t v, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[at + i] = static_cast<typename Bytes::value_type>(v >> (8 * i) & 0xFF);
+    }
+}
+
 class ByteWriter final {
 public:
     explicit ByteWriter(std::string& out) : out_(out) {}
