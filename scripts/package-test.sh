@@ -81,8 +81,10 @@ expect "changelog's version" "decaventrix ($version)" \
     "$(zcat "$work/tree/usr/share/doc/decaventrix/changelog.gz" | head -1 | cut -d' ' -f1-2)"
 
 say "lintian"
-lintian --fail-on error,warning "$deb" 2>&1 | grep -v 'running with root privileges' || true
-lintian --fail-on error,warning "$deb" >/dev/null 2>&1 || fail "lintian reports errors or warnings"
+lintian_status=0
+lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || lintian_status=$?
+grep -v 'running with root privileges' "$work/lintian" || true
+[ "$lintian_status" = 0 ] || fail "lintian reports errors or warnings"
 
 # --- Installed --------------------------------------------------------------
 if [ "$(id -u)" -ne 0 ]; then
@@ -146,11 +148,14 @@ start_program() {
     background+=($!)
 }
 
+# wait_for_windows COUNT: up to a minute, for COUNT main windows on the display.
 wait_for_windows() {
-    for _ in $(seq 600); do
+    local end=$((SECONDS + 60))
+    while [ "$SECONDS" -lt "$end" ]; do
         [ "$(main_windows)" -ge "$1" ] && return 0
-        sleep 0.1
+        sleep 0.2
     done
+    xwininfo -display "$display" -root -tree | grep -F '"' >&2 || true
     return 1
 }
 
@@ -166,7 +171,7 @@ wait_for_windows 1 || fail "no window '$title' for root: $(cat "$home_root.log")
 # nobody, whose own settings file must survive the first start.
 home_nobody="$work/home-nobody"
 mkdir -p "$(folder_of "$home_nobody")"
-printf 'Mia intestazione\r\n' >"$(folder_of "$home_nobody")/impostazioni.cfg"
+printf 'Mia intestazione\r\nMia stampante\r\n' >"$(folder_of "$home_nobody")/impostazioni.cfg"
 chown -R nobody: "$home_nobody"
 say "starting '$exec_line' for nobody while root's runs"
 start_program "$home_nobody" --reuid=nobody --regid="$(id -g nobody)" --clear-groups
@@ -184,8 +189,8 @@ for home in "$home_root" "$home_nobody"; do
 done
 cmp -s /usr/share/decaventrix/impostazioni.cfg "$(folder_of "$home_root")/impostazioni.cfg" ||
     fail "default settings not copied for root"
-expect "nobody's own settings" "Mia intestazione" \
-    "$(tr -d '\r' <"$(folder_of "$home_nobody")/impostazioni.cfg")"
+expect "nobody's own settings" "Mia intestazione|Mia stampante|" \
+    "$(tr '\r\n' '|' <"$(folder_of "$home_nobody")/impostazioni.cfg" | tr -s '|')"
 [ "$(stat -c %U "$(folder_of "$home_nobody")/archivio/decaventrix.dat")" = nobody ] ||
     fail "nobody's archive is not nobody's"
 for sub in sistemi archivio matrici; do
