@@ -43,7 +43,8 @@ void printHelp() {
     std::cout << "\nOptions:\n"
                  "  --help                  this text; after a subcommand, that subcommand's\n"
                  "  --version               the program's name and version\n";
-    std::cout << "\nExit status: 0 on success, 2 on bad arguments or bad input.\n";
+    std::cout << "\nExit status: 0 on success, 2 on bad arguments or bad input;\n"
+                 "verify exits 1 when the guarantee does not hold.\n";
 }
 
 } // namespace
@@ -71,10 +72,7 @@ int main(int argc, char** argv) {
                 return 0;
             }
             return c.run(args);
-        } catch (const dvx::cli::UsageError& e) {
-            std::cerr << "decaventrix-cli " << name << ": " << e.what() << "\n";
-            return 2;
-        } catch (const std::exception& e) {
+        } catch (const std::exception& e) { // usage errors and unreadable input alike
             std::cerr << "decaventrix-cli " << name << ": " << e.what() << "\n";
             return 2;
         }

@@ -1,6 +1,6 @@
 #include "ProgramLocation.h"
 
-#include "ProgramFolder.h"
+#include "ProgramPaths.h"
 
 namespace dvx {
 

@@ -3,9 +3,9 @@
 #include "AppState.h"
 #include "ArchiveFile.h"
 #include "InstanceKey.h"
-#include "ProgramFolder.h"
 #include "ProgramInfo.h"
 #include "ProgramLocation.h"
+#include "ProgramPaths.h"
 #include "QtItalianTexts.h"
 #include "QtPlatform.h"
 #include "QtSingleInstance.h"
@@ -48,10 +48,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(
         QString::fromUtf8(dvx::kProgramTitle.data(), dvx::kProgramTitle.size()));
-    QApplication::setOrganizationName("Quorvel");
+    QApplication::setOrganizationName(QStringLiteral("Quorvel"));
     // The installed desktop entry and icon theme name the program's windows.
-    QGuiApplication::setDesktopFileName("decaventrix");
-    QApplication::setWindowIcon(QIcon::fromTheme("decaventrix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("decaventrix"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("decaventrix")));
     dvx::installItalianQtTexts(application);
 
     dvx::AppState app;

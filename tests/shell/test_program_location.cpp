@@ -1,8 +1,8 @@
 // Where a program keeps its data: run from a build or an unpacked copy, or
 // installed under a prefix (/usr/bin beside /usr/share/decaventrix).
 
-#include "ProgramFolder.h"
 #include "ProgramLocation.h"
+#include "ProgramPaths.h"
 
 #include "ScratchFolder.h"
 
