@@ -6,6 +6,7 @@
 #include "CliFiles.h"
 #include "CliMatrices.h"
 #include "Commands.h"
+#include "ProgramInfo.h"
 
 #include <array>
 #include <cstdio>
@@ -39,6 +40,9 @@ void printHelp() {
     for (const auto& c : kCommands) {
         std::cout << "  " << c.usage << "\n";
     }
+    std::cout << "\nOptions:\n"
+                 "  --help                  this text; after a subcommand, that subcommand's\n"
+                 "  --version               the program's name and version\n";
     std::cout << "\nExit status: 0 on success, 2 on bad arguments or bad input;\n"
                  "verify exits 1 when the guarantee does not hold.\n";
 }
@@ -50,6 +54,10 @@ int main(int argc, char** argv) {
     if (tokens.empty() || tokens[0] == "--help" || tokens[0] == "-h" || tokens[0] == "help") {
         printHelp();
         return tokens.empty() ? 2 : 0;
+    }
+    if (tokens[0] == "--version") {
+        std::cout << "decaventrix-cli " << dvx::versionText() << "\n";
+        return 0;
     }
     const std::string name = tokens[0];
     tokens.erase(tokens.begin());
