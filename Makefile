@@ -1,6 +1,6 @@
 # The two commands a new user needs: `make run` and `make test`.
 # Each installs the Debian packages it needs, configures and builds.
-.PHONY: run test bench deps release debug fuzz format format-check cli clean package package-test
+.PHONY: run test bench deps configure release debug fuzz format format-check cli clean package package-test
 
 JOBS ?= 2
 # Let ccache hit across clones in other folders (CI builds a fresh clone).
@@ -10,9 +10,12 @@ export CCACHE_NOHASHDIR := 1
 deps:
 	./scripts/install-deps.sh
 
-release: deps
+# Configure alone, with the dependency guard: what a fresh machine needs first.
+configure: deps
 	cmake --preset release
 	./scripts/check-deps.sh build/release
+
+release: configure
 	cmake --build --preset release -j $(JOBS)
 
 debug: deps
