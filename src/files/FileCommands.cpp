@@ -181,7 +181,7 @@ FileCommandResult ImportaColonneTxt(SystemState& state, FileSession& session, Pl
     }
     if (!read.ok) {
         platform.message(errorMessage(read.error, kImportProcedure) + "\r\nRiga [" +
-                         cp1252ToUtf8(read.line) + "]");
+                         cp1252ToUtf8(quotedLine(read.line)) + "]");
         return {};
     }
     applyColumnImport(read.columns, state);
@@ -193,6 +193,11 @@ FileCommandResult ImportaColonneTxt(SystemState& state, FileSession& session, Pl
 }
 
 void SalvaColonneTxt(const SystemState& state, Platform& platform, std::string_view programFolder) {
+    // An export of nothing would replace a file of columns by an empty one.
+    if (state.sistema.columnCount <= 0) {
+        platform.message(kNothingToExport, kAttentionTitle, Icon::Exclamation);
+        return;
+    }
     const std::string name = exportFileName(fileNamePanel(state.fileName));
     const fs::path folder = folderOf(programFolder, kTextFolder);
     const fs::path target = folder / name;

@@ -399,6 +399,22 @@ TEST_F(FileCommands, ExportWritesIntoTheTextFolderUnderTheSystemName) {
     EXPECT_EQ(platform.lastMessage().text, "Esportazione file [colonne.txt] avvenuta con successo");
 }
 
+TEST_F(FileCommands, ExportOfASystemWithoutColumnsKeepsTheFileOfThatName) {
+    // Import grande.txt, clear the system, export: the columns on disk stay.
+    const auto source = scratch.write("txt/grande.txt", kColumnsText);
+    ImportaColonneTxt(state, session, platform, source);
+    resetSystem(state, false);
+    platform.messages.clear();
+
+    SalvaColonneTxt(state, platform, scratch.folder());
+
+    EXPECT_EQ(scratch.read("txt/grande.txt"), kColumnsText);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text, "Nessuna colonna da esportare");
+    EXPECT_EQ(platform.lastMessage().title, "A T T E N Z I O N E");
+    EXPECT_EQ(platform.lastMessage().icon, Icon::Exclamation);
+}
+
 TEST_F(FileCommands, ExportFailureIsReportedAndWritesNothing) {
     scratch.write("txt", "a file where the folder should be");
     SalvaColonneTxt(state, platform, scratch.folder());
