@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "ErrorCodes.h"
+#include "FileReplace.h"
 #include "Format.h"
 #include "Platform.h"
 #include "SystemFileIO.h"
@@ -110,11 +111,12 @@ FileCommandResult openSystem(SystemState& state, FileSession& session, Platform&
         BusyCursor busy(platform);
         read = readSystemFile(*path, ec);
     }
-    if (ec) {
+    if (ec && ec != fileTooLarge()) {
         showFileError(platform, ec, *path, kOpenProcedure);
         return {};
     }
-    if (!read.ok()) {
+    // Larger than any system can be: no system file, as a wrong tag.
+    if (ec || !read.ok()) {
         platform.message(kUnreadableFile, kErrorTitle, Icon::Critical);
         return {};
     }

@@ -117,6 +117,18 @@ TEST_F(FileCommands, OpenCancelledOrMissingLeavesEverything) {
     EXPECT_EQ(snapshot(), before);
 }
 
+TEST_F(FileCommands, OpenOfAFileLargerThanAnySystemSaysItCannotBeRead) {
+    SystemImage image;
+    platform.fileNames.push_back(
+        scratch.write("huge.dvx", image.bytes() + std::string(kSystemFileMaxSize, '\0')));
+    const auto before = snapshot();
+    EXPECT_FALSE(openSystem(state, session, platform, scratch.folder()).systemReplaced);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text, "Questo file non puo' essere letto");
+    EXPECT_EQ(platform.lastMessage().title, "E R R O R E");
+    EXPECT_EQ(snapshot(), before);
+}
+
 struct RefusedFileCase {
     const char* name;
     void (*spoil)(SystemImage&);
