@@ -1,4 +1,5 @@
 #include "ArchiveFile.h"
+#include "BusyGuard.h"
 
 #include "ArchiveFiller.h"
 #include "Cp1252.h"
@@ -54,17 +55,6 @@ std::error_code createEmpty(const std::string& path) {
     ::close(fd);
     return {};
 }
-
-class BusyPointer final {
-public:
-    explicit BusyPointer(Platform& platform) : platform_(platform) { platform_.setBusy(true); }
-    ~BusyPointer() { platform_.setBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    Platform& platform_;
-};
 
 } // namespace
 
@@ -133,7 +123,7 @@ std::string skippedDrawsMessage(int skipped) {
 bool LoadArchivioDVX(const std::string& path, Archivio& archivio, Platform& platform) {
     ArchiveFileRead read;
     {
-        BusyPointer busy(platform);
+        BusyGuard busy(platform);
         read = readArchiveFile(path);
         if (read.error == std::errc::no_such_file_or_directory) {
             read.error = createEmpty(path);
@@ -168,7 +158,7 @@ std::string archiveBytes(const Archivio& archivio) {
 bool SaveDVXArchive(const std::string& path, const Archivio& archivio, Platform& platform) {
     std::error_code ec;
     {
-        BusyPointer busy(platform);
+        BusyGuard busy(platform);
         ec = replaceFile(path, archiveBytes(archivio));
     }
     if (ec) {

@@ -18,8 +18,6 @@ inline constexpr std::size_t kMatrixRecordSize = 169;
 inline constexpr std::size_t kMatrixTypeSize = 3;
 inline constexpr std::size_t kMatrixDescriptionSize = 30;
 inline constexpr std::size_t kMatrixFileNameSize = 130;
-inline constexpr std::string_view kMatricesFolder = "matrici/";
-inline constexpr std::string_view kMatricesIndexName = "matrici.qvr";
 // Ten thousand matrices: far beyond any collection, and read in a blink.
 inline constexpr std::size_t kMatricesIndexMaxSize = 10000 * kMatrixRecordSize;
 

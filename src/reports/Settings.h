@@ -15,7 +15,6 @@ struct Settings {
     std::string stampanteTabulato; // device name of the listing printer
 };
 
-inline constexpr std::string_view kSettingsFileName = "impostazioni.cfg";
 // Two lines: a header and a printer name. Far more than either needs.
 inline constexpr std::size_t kSettingsMaxSize = 64 * 1024;
 
