@@ -121,7 +121,6 @@ TEST_F(CliCheck, WritesOneCsvRowPerDrawOfTheRange) {
         {{}, 1, 3, 0, 2.0f, "3 estrazioni\n"},
         {{"--from", "2", "--numerone", "7", "--price", "1"}, 2, 3, 7, 1.0f, "2 estrazioni\n"},
         {{"--to", "1", "--numerone", "5"}, 1, 1, 5, 2.0f, "1 estrazioni\n"},
-        {{"--from", "3", "--to", "2"}, 3, 2, 0, 2.0f, "0 estrazioni\n"},
     };
     for (const auto& c : cases) {
         const auto csv = dir.file("out.csv");
@@ -188,7 +187,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"RangePastTheArchive",
                 {"check-archive", "SYS", "--archive", "ARC", "--to", "4", "--csv", "CSV"},
                 "--to: 4 is outside 1..3"},
-        Refused{"NoCsv", {"check-archive", "SYS", "--archive", "ARC"}, "--csv is required"}),
+        Refused{"NoCsv", {"check-archive", "SYS", "--archive", "ARC"}, "--csv is required"},
+        Refused{"ReversedRange",
+                {"check-archive", "SYS", "--archive", "ARC", "--from", "3", "--to", "2", "--csv",
+                 "CSV"},
+                "--from 3 comes after --to 2"},
+        Refused{"CsvOverTheArchive",
+                {"check-archive", "SYS", "--archive", "ARC", "--csv", "ARC"},
+                "is also an input"}),
     [](const auto& c) { return std::string(c.param.name); });
 
 } // namespace
