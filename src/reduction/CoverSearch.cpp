@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstddef>
 
 namespace dvx {
@@ -397,6 +398,11 @@ std::vector<std::uint32_t> lowerCover(const CoverProblem& problem, std::vector<s
     for (const std::uint32_t column : columns) {
         coverage.add(column);
     }
+    // No cover is smaller than the points over the most one column covers.
+    const double ball = coverBallSize(std::popcount(coverage.universe()), coverage.size(),
+                                      coverage.size() - coverage.needed());
+    const auto fewest = static_cast<std::size_t>(
+        std::ceil(static_cast<double>(problem.points.size()) / std::max(ball, 1.0)));
     std::vector<std::uint32_t> best;
     SearchRandom random(limits.seed);
     Step step(coverage, random);
@@ -405,7 +411,7 @@ std::vector<std::uint32_t> lowerCover(const CoverProblem& problem, std::vector<s
     for (std::int64_t moves = 0; moves < limits.moves; ++moves) {
         if (coverage.uncoveredCount() == 0) {
             best = columns;
-            if (columns.size() <= 1) {
+            if (columns.size() <= std::max<std::size_t>(fewest, 1)) {
                 break;
             }
             dropWeakest(coverage, columns);

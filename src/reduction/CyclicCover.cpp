@@ -29,12 +29,16 @@ public:
         }
         int first = 0;
         cycle_ = 1;
+        // A cycle that would run past the last number is left out.
         for (const int length : cycles) {
-            for (int i = 0; i < length && first + i < v; ++i) {
+            if (length < 1 || first + length > v) {
+                break;
+            }
+            for (int i = 0; i < length; ++i) {
                 once[static_cast<std::size_t>(first + i)] = first + (i + 1) % length;
             }
             first += length;
-            cycle_ = std::lcm(cycle_, std::max(length, 1));
+            cycle_ = std::lcm(cycle_, length);
         }
         images_.assign(static_cast<std::size_t>(cycle_), {});
         for (int b = 0; b < v; ++b) {

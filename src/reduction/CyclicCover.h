@@ -14,7 +14,8 @@ namespace dvx {
 
 // The shift: the numbers split into cycles of the given lengths, in order
 // (lengths {5, 5, 5, 1}: 1->2->..->5->1, 6->..->10->6, 11->..->15->11, 16
-// stays); numbers beyond their sum stay where they are too.
+// stays); numbers beyond their sum, and a cycle that would run past v,
+// stay where they are.
 using CycleLengths = std::vector<int>;
 
 // Searches for a cover of all size-sets of the numbers 1..v by whole orbits

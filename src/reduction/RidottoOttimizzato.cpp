@@ -16,10 +16,11 @@ namespace {
 constexpr std::uint32_t kAllNumbers = (std::uint32_t{1} << kNumbers) - 1;
 constexpr std::uint64_t kSearchSeed = 20260;
 
-// The search's work bound, in border pairs visited (about 2e8 a second):
+// The search's work bound, in border pairs visited (about 1e8 a second):
 // every move of a column visits the border pairs of its neighbourhood.
-constexpr double kBorderPairBudget = 8e8;
-constexpr std::int64_t kMovesPerCandidate = 400;
+// Small systems get many moves per column, large ones a few seconds.
+constexpr double kBorderPairBudget = 3e8;
+constexpr std::int64_t kMovesPerCandidate = 2000;
 constexpr std::int64_t kFewestMoves = 20000;
 
 double choose(int n, int k) {
