@@ -44,7 +44,7 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
             effort.shifts.push_back({5, 5, 5, free % 5 == 0 ? 5 : 1});
         }
         effort.orbitMoves = 2'000'000;
-        effort.polishMoves = 2'000'000;
+        effort.polishMoves = 4'000'000;
     } else if (plan.level == 1 && slack > 7) {
         effort.annealMoves = 1'000'000;
     } else if (plan.level == 2 && slack >= 5) {

@@ -6,6 +6,7 @@
 #include "frmCellGrid.h"
 #include "frmConditionParts.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -31,10 +32,18 @@ frmRidotto::frmRidotto(AppState& app, Platform& /*platform*/, QWidget* parent)
         labels_->setLook(level - kFirstReductionLevel, toggleLook(false));
     }
 
+    chkOttimizzata_ = new QCheckBox("Riduzione ottimizzata", frame);
+    chkOttimizzata_->setObjectName("chkOttimizzata");
+    chkOttimizzata_->setToolTip("Cerca un sistema con meno colonne e la stessa garanzia");
+    chkOttimizzata_->setChecked(condizioni.ridottoOttimizzato != 0);
+    connect(chkOttimizzata_, &QCheckBox::toggled, this,
+            [this](bool checked) { chkOttimizzata_Click(checked); });
+
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->addWidget(frame3_);
     frameLayout->addWidget(labels_);
+    frameLayout->addWidget(chkOttimizzata_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 16);
     layout->addWidget(frame);
@@ -57,6 +66,10 @@ void frmRidotto::lbRidotto_Click(int level) {
         labels_->setLook(other - kFirstReductionLevel, toggleLook(other == level));
     }
     chooseReductionLevel(app_.system.condizioni, level);
+}
+
+void frmRidotto::chkOttimizzata_Click(bool checked) {
+    app_.system.condizioni.ridottoOttimizzato = toVBool(checked);
 }
 
 } // namespace dvx

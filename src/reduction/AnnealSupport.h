@@ -64,7 +64,7 @@ public:
     static constexpr std::uint64_t kHot = 0x40000000;  // 1/4
     static constexpr std::uint64_t kCold = 0x00100000; // 1/4096
     static constexpr std::int64_t kCycleMoves = std::int64_t{1} << 18;
-    static constexpr std::int64_t kMovesPerStep = 1024;
+    static constexpr std::int64_t kMovesPerStep = 256;
 
     // Sets the chances for a point of the cycle.
     void cool(std::int64_t movesIntoCycle) {
@@ -96,7 +96,7 @@ private:
 // Counts work and, every so often, lets the caller show progress and cancel.
 class WorkMeter final {
 public:
-    static constexpr std::int64_t kWorkBetweenReports = std::int64_t{1} << 16;
+    static constexpr std::int64_t kWorkBetweenReports = 1024;
 
     WorkMeter(Progress* progress, const bool* cancel, std::int64_t total)
         : progress_(progress), cancel_(cancel), total_(total) {}

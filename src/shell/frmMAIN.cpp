@@ -8,7 +8,7 @@
 #include "ProgramInfo.h"
 #include "QtFormSetup.h"
 #include "QtProgress.h"
-#include "Ridotto.h"
+#include "RidottoOttimizzato.h"
 #include "Settings.h"
 #include "StatusPanels.h"
 #include "SystemOps.h"
@@ -449,7 +449,8 @@ void frmMAIN::menucalcolo_Click() {
         frmCalcolo progressDialog(platform_, system.cancel);
         progressDialog.show();
         QCoreApplication::processEvents();
-        developed = runDevelopCommand(system, platform_, progressDialog.progress(), &ridotto);
+        developed = runDevelopCommand(system, platform_, progressDialog.progress(),
+                                      chosenReducer(system.condizioni));
         showStatusPanels();
         progressDialog.finish();
     }
