@@ -43,8 +43,9 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
         if (free % 5 <= 2) {
             effort.shifts.push_back({5, 5, 5, free % 5 == 0 ? 5 : 1});
         }
-        effort.orbitMoves = 2'000'000;
-        effort.polishMoves = 4'000'000;
+        effort.orbitRuns = 8;
+        effort.orbitMoves = 1'000'000;
+        effort.polishMoves = 6'000'000;
     } else if (plan.level == 1 && slack > 7) {
         effort.annealMoves = 1'000'000;
     } else if (plan.level == 2 && slack >= 5) {

@@ -128,8 +128,6 @@ private:
 
 // The turns of a target are kept as bits of one word.
 constexpr int kMaxOrder = 64;
-// Chosen orbits weighed for each move: the closest to the target moves.
-constexpr int kTries = 8;
 
 // A uniformly chosen set bit of a non-empty mask, as its index.
 int pickBit(std::uint64_t mask, SearchRandom& random) {
@@ -185,16 +183,6 @@ public:
         }
         remove(chosen[weakest]);
         chosen.erase(chosen.begin() + static_cast<std::ptrdiff_t>(weakest));
-    }
-
-    // The most numbers the orbit's first member shares with a turn of target.
-    int closestTurn(std::int32_t orbit, std::uint32_t target) const {
-        const std::uint32_t column = orbits_.first(orbit);
-        int closest = 0;
-        for (int by = 0; by < orbits_.cycle(); ++by) {
-            closest = std::max(closest, std::popcount(column & orbits_.rotate(target, by)));
-        }
-        return closest;
     }
 
     // Moves one chosen orbit so that its first member comes one swap nearer
@@ -277,22 +265,11 @@ std::vector<std::uint32_t> cyclicCover(int v, int size, int radius, const CycleL
         }
         const std::int32_t uncovered = search.counts().uncovered(
             random.below(static_cast<std::uint32_t>(search.counts().uncoveredCount())));
-        const std::uint32_t target = orbits.first(uncovered);
-        std::size_t which = 0;
-        int closest = -1;
-        for (int tries = 0; tries < kTries; ++tries) {
-            const std::size_t j = random.below(static_cast<std::uint32_t>(chosen.size()));
-            const int common = search.closestTurn(chosen[j], target);
-            if (common > closest) {
-                closest = common;
-                which = j;
-                if (common == size - radius - 1) {
-                    break;
-                }
-            }
-        }
+        // Any chosen orbit may move: the search needs the spread more than
+        // the aim (picking the closest of a few orbits does worse).
+        const std::size_t which = random.below(static_cast<std::uint32_t>(chosen.size()));
         const std::int32_t from = chosen[which];
-        const std::int32_t to = search.proposal(from, target, random);
+        const std::int32_t to = search.proposal(from, orbits.first(uncovered), random);
         const std::int32_t before = search.counts().uncoveredCount();
         search.remove(from);
         search.add(to);

@@ -23,14 +23,21 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
 
     const auto greedy = greedyCover(problem, effort.seed);
     auto best = improveCover(problem, greedy, {effort.annealMoves, effort.seed});
+    // Orbit searches end far apart from one seed to the next: several runs,
+    // and the smallest cover is polished.
+    std::vector<std::uint32_t> bestOrbits;
     std::uint64_t seed = effort.seed;
     for (const auto& shift : effort.shifts) {
-        ++seed;
-        const auto orbits = cyclicCover(free, size, plan.level, shift, {effort.orbitMoves, seed});
-        if (orbits.empty()) {
-            continue;
+        for (int run = 0; run < effort.orbitRuns; ++run) {
+            const auto orbits =
+                cyclicCover(free, size, plan.level, shift, {effort.orbitMoves, ++seed});
+            if (!orbits.empty() && (bestOrbits.empty() || orbits.size() < bestOrbits.size())) {
+                bestOrbits = orbits;
+            }
         }
-        const auto polished = improveCover(problem, orbits, {effort.polishMoves, seed});
+    }
+    if (!bestOrbits.empty()) {
+        const auto polished = improveCover(problem, bestOrbits, {effort.polishMoves, ++seed});
         if (polished.size() < best.size()) {
             best = polished;
         }

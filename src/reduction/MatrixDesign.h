@@ -20,8 +20,9 @@ struct MatrixPlan {
 struct MatrixEffort {
     std::int64_t annealMoves = 0;     // annealing from the greedy
     std::vector<CycleLengths> shifts; // orbit searches to try as seeds
+    int orbitRuns = 1;                // runs per shift, each with its own seed
     std::int64_t orbitMoves = 0;      // each orbit search
-    std::int64_t polishMoves = 0;     // annealing from each orbit cover
+    std::int64_t polishMoves = 0;     // annealing from the best orbit cover
     std::uint64_t seed = 1;
 };
 

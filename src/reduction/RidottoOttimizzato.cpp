@@ -22,6 +22,9 @@ constexpr std::uint64_t kSearchSeed = 20260;
 constexpr double kBorderPairBudget = 3e8;
 constexpr std::int64_t kMovesPerCandidate = 2000;
 constexpr std::int64_t kFewestMoves = 20000;
+constexpr std::int64_t kTabuMovesPerCandidate = 15;
+constexpr std::int64_t kFewestTabuMoves = 10000;
+constexpr std::int64_t kMostTabuMoves = 60000;
 
 double choose(int n, int k) {
     if (k < 0 || k > n) {
@@ -81,12 +84,21 @@ std::int32_t ridottoOttimizzato(ColumnTable& colonne, NumberSet* candidates, std
     if (!cancel && !greedy.empty() && greedy.size() < start.size()) {
         start = std::move(greedy);
     }
-    const auto kept = cancel ? std::vector<std::uint32_t>{}
-                             : improveCover(problem, start,
-                                            {moveBudget(problem.points.size(),
-                                                        std::popcount(inPlay), problem.radius),
-                                             kSearchSeed},
-                                            control);
+    auto kept = cancel ? std::vector<std::uint32_t>{}
+                       : improveCover(problem, start,
+                                      {moveBudget(problem.points.size(), std::popcount(inPlay),
+                                                  problem.radius),
+                                       kSearchSeed},
+                                      control);
+    // At N-1 the annealed cover still gives way to a short tabu search,
+    // whose moves weigh every way of covering one point.
+    if (!cancel && problem.radius == 1) {
+        const auto tabuMoves = std::clamp<std::int64_t>(
+            static_cast<std::int64_t>(problem.points.size()) * kTabuMovesPerCandidate,
+            kFewestTabuMoves, kMostTabuMoves);
+        kept =
+            improveCover(problem, kept, {tabuMoves, kSearchSeed + 1, CoverMethod::Tabu}, control);
+    }
 
     colonne.clearRows(1, n);
     std::fill(candidates + 1, candidates + 1 + n, 0);
