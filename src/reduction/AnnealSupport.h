@@ -61,15 +61,17 @@ private:
 // to cold, then starts again.
 class AcceptanceTable final {
 public:
-    static constexpr std::uint64_t kHot = 0x40000000;  // 1/4
-    static constexpr std::uint64_t kCold = 0x00100000; // 1/4096
+    static constexpr std::uint64_t kHot = 0x40000000; // 1/4
+    static constexpr std::uint64_t kColdShift = 12;   // cold = hot / 4096
     static constexpr std::int64_t kCycleMoves = std::int64_t{1} << 18;
     static constexpr std::int64_t kMovesPerStep = 256;
+
+    explicit AcceptanceTable(std::uint64_t hot = kHot) : hot_(hot), cold_(hot >> kColdShift) {}
 
     // Sets the chances for a point of the cycle.
     void cool(std::int64_t movesIntoCycle) {
         const auto into = static_cast<std::uint64_t>(movesIntoCycle % kCycleMoves);
-        set(static_cast<std::uint32_t>(kHot - (kHot - kCold) * into / kCycleMoves));
+        set(static_cast<std::uint32_t>(hot_ - (hot_ - cold_) * into / kCycleMoves));
     }
 
     std::uint32_t chanceOf(std::int32_t worse) const {
@@ -90,6 +92,8 @@ private:
         }
     }
 
+    std::uint64_t hot_;
+    std::uint64_t cold_;
     std::array<std::uint32_t, 16> chance_{};
 };
 

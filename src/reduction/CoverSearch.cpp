@@ -278,12 +278,20 @@ namespace {
 
 constexpr int kTabuTenure = 10;
 
+// Many columns make many small worsening moves; a cooler annealing keeps
+// them from undoing more than the cold phase can mend.
+constexpr std::size_t kManyColumns = 500;
+constexpr std::uint64_t kHotForFew = 0x10000000;  // 1/16
+constexpr std::uint64_t kHotForMany = 0x04000000; // 1/64
+
 // Annealing: a column moves one swap towards a random uncovered point,
 // preferring a column that the swap brings close enough to cover it; the
 // move is kept with the annealing chance of its change.
 class AnnealStep final {
 public:
-    AnnealStep(Coverage& coverage, SearchRandom& random) : coverage_(coverage), random_(random) {}
+    AnnealStep(Coverage& coverage, SearchRandom& random, std::size_t columns)
+        : coverage_(coverage), random_(random),
+          acceptance_(columns >= kManyColumns ? kHotForMany : kHotForFew) {}
 
     void restart(std::int64_t movesIntoCycle) { acceptance_.cool(movesIntoCycle); }
 
@@ -332,7 +340,7 @@ private:
 // not, unless it brings back a set a column left only a few moves ago.
 class TabuStep final {
 public:
-    TabuStep(Coverage& coverage, SearchRandom& random)
+    TabuStep(Coverage& coverage, SearchRandom& random, std::size_t /*columns*/)
         : coverage_(coverage), random_(random), leftAt_(kAllSets, INT64_MIN / 2) {}
 
     void restart(std::int64_t) {}
@@ -405,7 +413,7 @@ std::vector<std::uint32_t> lowerCover(const CoverProblem& problem, std::vector<s
         std::ceil(static_cast<double>(problem.points.size()) / std::max(ball, 1.0)));
     std::vector<std::uint32_t> best;
     SearchRandom random(limits.seed);
-    Step step(coverage, random);
+    Step step(coverage, random, columns.size());
     WorkMeter meter(control.progress, control.cancel, limits.moves);
     std::int64_t since = 0;
     for (std::int64_t moves = 0; moves < limits.moves; ++moves) {

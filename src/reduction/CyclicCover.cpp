@@ -138,6 +138,17 @@ int pickBit(std::uint64_t mask, SearchRandom& random) {
     return std::countr_zero(mask);
 }
 
+// A set at most radius swaps from target, the number of swaps uniform.
+std::uint32_t nearby(std::uint32_t target, std::uint32_t universe, int radius,
+                     SearchRandom& random) {
+    const auto swaps = static_cast<int>(random.below(static_cast<std::uint32_t>(radius + 1)));
+    std::uint32_t set = target;
+    for (int s = 0; s < swaps; ++s) {
+        set = (set ^ random.memberOf(set & target)) | random.memberOf(universe & ~(set | target));
+    }
+    return set;
+}
+
 class OrbitSearch final {
 public:
     OrbitSearch(const Orbits& orbits, int size, int radius)
@@ -227,6 +238,7 @@ std::vector<std::uint32_t> cyclicCover(int v, int size, int radius, const CycleL
         return {};
     }
     const Orbits orbits(v, size, radius, cycles);
+    const std::uint32_t universe = (std::uint32_t{1} << v) - 1;
     OrbitSearch search(orbits, size, radius);
     SearchRandom random(limits.seed);
 
@@ -265,11 +277,16 @@ std::vector<std::uint32_t> cyclicCover(int v, int size, int radius, const CycleL
         }
         const std::int32_t uncovered = search.counts().uncovered(
             random.below(static_cast<std::uint32_t>(search.counts().uncoveredCount())));
-        // Any chosen orbit may move: the search needs the spread more than
-        // the aim (picking the closest of a few orbits does worse).
+        // Any chosen orbit may go: the search needs the spread more than the
+        // aim (picking the closest of a few orbits does worse). Half the time
+        // it gives way to an orbit that covers the target, half the time it
+        // moves towards the target.
         const std::size_t which = random.below(static_cast<std::uint32_t>(chosen.size()));
         const std::int32_t from = chosen[which];
-        const std::int32_t to = search.proposal(from, orbits.first(uncovered), random);
+        const std::uint32_t target = orbits.first(uncovered);
+        const std::int32_t to = random.below(2) == 0
+                                    ? orbits.orbitOf(nearby(target, universe, radius, random))
+                                    : search.proposal(from, target, random);
         const std::int32_t before = search.counts().uncoveredCount();
         search.remove(from);
         search.add(to);
