@@ -53,7 +53,7 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
         }
         effort.orbitRuns = 8;
         effort.orbitMoves = 1'000'000;
-        effort.polishMoves = 6'000'000;
+        effort.polishMoves = 4'000'000;
     } else if (plan.level == 1 && slack > 7) {
         // Thousands of columns: a few hundred moves per point to cover.
         effort.annealMoves = 250 * combinations(free, size);

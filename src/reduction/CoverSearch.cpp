@@ -289,9 +289,12 @@ constexpr std::uint64_t kHotForMany = 0x04000000; // 1/64
 // move is kept with the annealing chance of its change.
 class AnnealStep final {
 public:
-    AnnealStep(Coverage& coverage, SearchRandom& random, std::size_t columns)
+    AnnealStep(Coverage& coverage, SearchRandom& random, const CoverSearchLimits& limits,
+               std::size_t columns)
         : coverage_(coverage), random_(random),
-          acceptance_(columns >= kManyColumns ? kHotForMany : kHotForFew) {}
+          acceptance_(limits.hotChance != 0     ? limits.hotChance
+                      : columns >= kManyColumns ? kHotForMany
+                                                : kHotForFew) {}
 
     void restart(std::int64_t movesIntoCycle) { acceptance_.cool(movesIntoCycle); }
 
@@ -340,7 +343,8 @@ private:
 // not, unless it brings back a set a column left only a few moves ago.
 class TabuStep final {
 public:
-    TabuStep(Coverage& coverage, SearchRandom& random, std::size_t /*columns*/)
+    TabuStep(Coverage& coverage, SearchRandom& random, const CoverSearchLimits& /*limits*/,
+             std::size_t /*columns*/)
         : coverage_(coverage), random_(random), leftAt_(kAllSets, INT64_MIN / 2) {}
 
     void restart(std::int64_t) {}
@@ -413,7 +417,7 @@ std::vector<std::uint32_t> lowerCover(const CoverProblem& problem, std::vector<s
         std::ceil(static_cast<double>(problem.points.size()) / std::max(ball, 1.0)));
     std::vector<std::uint32_t> best;
     SearchRandom random(limits.seed);
-    Step step(coverage, random, columns.size());
+    Step step(coverage, random, limits, columns.size());
     WorkMeter meter(control.progress, control.cancel, limits.moves);
     std::int64_t since = 0;
     for (std::int64_t moves = 0; moves < limits.moves; ++moves) {

@@ -26,6 +26,9 @@ struct CoverSearchLimits {
     std::int64_t moves = 0; // work bound: moves tried in the whole search
     std::uint64_t seed = 1;
     CoverMethod method = CoverMethod::Anneal;
+    // The annealing's hottest chance of accepting a move that uncovers one
+    // more point, in 2^-32 units; 0 chooses by the count of columns.
+    std::uint32_t hotChance = 0;
 };
 
 // Optional reporting and cancelling for long searches; cancel is polled

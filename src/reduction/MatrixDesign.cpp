@@ -7,6 +7,12 @@
 
 namespace dvx {
 
+namespace {
+
+constexpr std::uint32_t kPolishHotChance = 0x40000000; // 1/4
+
+} // namespace
+
 MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
     // The fixed positions are in every column and every draw: what is left
     // is covering the (10 - F)-sets of the other N - F positions.
@@ -23,11 +29,12 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
 
     const auto greedy = greedyCover(problem, effort.seed);
     auto best = improveCover(problem, greedy, {effort.annealMoves, effort.seed});
-    // Orbit searches end far apart from one seed to the next: several runs,
-    // and the smallest cover is polished.
-    std::vector<std::uint32_t> bestOrbits;
+    // Orbit searches end far apart from one seed to the next: several runs
+    // per shift, and the smallest cover of each shift is polished, hot, since
+    // leaving the orbits' symmetry takes many worsening moves.
     std::uint64_t seed = effort.seed;
     for (const auto& shift : effort.shifts) {
+        std::vector<std::uint32_t> bestOrbits;
         for (int run = 0; run < effort.orbitRuns; ++run) {
             const auto orbits =
                 cyclicCover(free, size, plan.level, shift, {effort.orbitMoves, ++seed});
@@ -35,9 +42,12 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
                 bestOrbits = orbits;
             }
         }
-    }
-    if (!bestOrbits.empty()) {
-        const auto polished = improveCover(problem, bestOrbits, {effort.polishMoves, ++seed});
+        if (bestOrbits.empty()) {
+            continue;
+        }
+        CoverSearchLimits polish{effort.polishMoves, ++seed};
+        polish.hotChance = kPolishHotChance;
+        const auto polished = improveCover(problem, bestOrbits, polish);
         if (polished.size() < best.size()) {
             best = polished;
         }

@@ -22,7 +22,7 @@ struct MatrixEffort {
     std::vector<CycleLengths> shifts; // orbit searches to try as seeds
     int orbitRuns = 1;                // runs per shift, each with its own seed
     std::int64_t orbitMoves = 0;      // each orbit search
-    std::int64_t polishMoves = 0;     // annealing from the best orbit cover
+    std::int64_t polishMoves = 0;     // annealing from the best cover of each shift
     std::uint64_t seed = 1;
 };
 
