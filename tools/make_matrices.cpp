@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
         std::cerr << record.file << ": " << kept << " columns (greedy " << design.greedyColumns
                   << "), " << cpuSeconds(start) << " s of processor time\n";
     }
-    if (!writeFile(folder / std::string(kMatricesIndexName), index)) {
+    if (!writeFile(folder / "matrici.qvr", index)) {
         std::cerr << "cannot write the index\n";
         return 1;
     }
