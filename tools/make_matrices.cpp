@@ -7,6 +7,7 @@
 //
 // usage: make_matrices OUTPUT_FOLDER   (writes matrici.qvr and the matrices)
 
+#include "Binomial.h"
 #include "MatricesIndex.h"
 #include "MatrixDesign.h"
 #include "MatrixFile.h"
@@ -30,14 +31,6 @@ using namespace dvx;
 // greedy and the best known covers is widest, and at guarantee 9 to orbit
 // searches under a cyclic shift of all numbers, of all but one, and (where
 // the numbers split so) of blocks of five.
-std::int64_t combinations(int n, int k) {
-    std::int64_t c = 1;
-    for (int i = 1; i <= k; ++i) {
-        c = c * (n - k + i) / i;
-    }
-    return c;
-}
-
 MatrixEffort effortFor(const MatrixPlan& plan) {
     MatrixEffort effort;
     effort.seed = static_cast<std::uint64_t>(plan.numbers * 100 + plan.level * 10 + plan.fixed);
@@ -56,7 +49,7 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
         effort.polishMoves = 4'000'000;
     } else if (plan.level == 1 && slack > 7) {
         // Thousands of columns: a few hundred moves per point to cover.
-        effort.annealMoves = 250 * combinations(free, size);
+        effort.annealMoves = 250 * binomial(free, size);
     } else if (plan.level == 2 && slack >= 5) {
         effort.annealMoves = slack <= 7 ? 3'000'000 : 1'000'000;
     } else if (plan.level == 3 && slack >= 6) {

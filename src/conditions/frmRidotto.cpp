@@ -38,7 +38,8 @@ frmRidotto::frmRidotto(SystemState& system, Platform& /*platform*/, QWidget* par
 
     chkOttimizzata_ = new QCheckBox(QStringLiteral("Riduzione ottimizzata"), frame);
     chkOttimizzata_->setObjectName(QStringLiteral("chkOttimizzata"));
-    chkOttimizzata_->setToolTip(QStringLiteral("Cerca un sistema con meno colonne e la stessa garanzia"));
+    chkOttimizzata_->setToolTip(
+        QStringLiteral("Cerca un sistema con meno colonne e la stessa garanzia"));
     chkOttimizzata_->setChecked(condizioni.ridottoOttimizzato != 0);
     connect(chkOttimizzata_, &QCheckBox::toggled, this,
             [this](bool checked) { chkOttimizzata_Click(checked); });

@@ -1,5 +1,7 @@
 #include "CoverSearch.h"
 
+#include "Binomial.h"
+
 #include "AnnealSupport.h"
 #include "SearchRandom.h"
 #include "Subsets.h"
@@ -14,18 +16,11 @@ namespace dvx {
 
 namespace {
 
-constexpr std::size_t kAllSets = std::size_t{1} << 20;
-
-double choose(int n, int k) {
-    if (k < 0 || k > n) {
-        return 0;
-    }
-    double result = 1;
-    for (int i = 1; i <= k; ++i) {
-        result = result * (n - k + i) / i;
-    }
-    return result;
+double choice(int n, int k) {
+    return static_cast<double>(binomial(n, k));
 }
+
+constexpr std::size_t kAllSets = std::size_t{1} << 20;
 
 // Counts, for every point, the columns that cover it, and keeps the list of
 // the points no column covers.
@@ -250,7 +245,7 @@ void dropWeakest(Coverage& coverage, std::vector<std::uint32_t>& columns) {
 double coverBallSize(int v, int w, int radius) {
     double size = 0;
     for (int d = 0; d <= radius; ++d) {
-        size += choose(w, d) * choose(v - w, d);
+        size += choice(w, d) * choice(v - w, d);
     }
     return size;
 }

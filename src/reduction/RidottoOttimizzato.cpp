@@ -1,5 +1,6 @@
 #include "RidottoOttimizzato.h"
 
+#include "Binomial.h"
 #include "CoverSearch.h"
 #include "NumberSet.h"
 #include "Progress.h"
@@ -12,6 +13,10 @@
 namespace dvx {
 
 namespace {
+
+double choice(int n, int k) {
+    return static_cast<double>(binomial(n, k));
+}
 
 constexpr std::uint32_t kAllNumbers = (std::uint32_t{1} << kNumbers) - 1;
 constexpr std::uint64_t kSearchSeed = 20260;
@@ -26,21 +31,10 @@ constexpr std::int64_t kTabuMovesPerCandidate = 15;
 constexpr std::int64_t kFewestTabuMoves = 10000;
 constexpr std::int64_t kMostTabuMoves = 60000;
 
-double choose(int n, int k) {
-    if (k < 0 || k > n) {
-        return 0;
-    }
-    double result = 1;
-    for (int i = 1; i <= k; ++i) {
-        result = result * (n - k + i) / i;
-    }
-    return result;
-}
-
 std::int64_t moveBudget(std::size_t points, int playCount, int level) {
     const int radius = std::clamp(level, 0, kColumnSize);
-    const double pairsPerMove = std::max(1.0, choose(kColumnSize - 1, radius) *
-                                                  choose(playCount - kColumnSize - 1, radius));
+    const double pairsPerMove = std::max(1.0, choice(kColumnSize - 1, radius) *
+                                                  choice(playCount - kColumnSize - 1, radius));
     const auto byWork = static_cast<std::int64_t>(kBorderPairBudget / pairsPerMove);
     const auto byCount = static_cast<std::int64_t>(points) * kMovesPerCandidate;
     return std::max(kFewestMoves, std::min(byWork, byCount));
