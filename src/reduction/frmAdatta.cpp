@@ -67,14 +67,13 @@ frmAdatta::frmAdatta(AppState& app, Platform& platform, QWidget* parent)
     layout->addWidget(listbox_, 1);
     layout->addLayout(bottom);
 
-    // Arrows pick as well as clicks; Enter or a double click adapts.
+    // Arrows pick as well as clicks; Enter or a double click adapts the line.
     // The focus makes a line current without choosing it: only a chosen
     // (selected) line can be adapted.
     connect(listbox_, &QListWidget::itemSelectionChanged, this, [this] { listbox_Click(); });
-    connect(listbox_, &QListWidget::itemActivated, this, [this] {
-        if (cmdAdatta_->isEnabled()) {
-            cmdAdatta_Click();
-        }
+    connect(listbox_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        item->setSelected(true);
+        cmdAdatta_Click();
     });
     connect(cmdAdatta_, &QPushButton::clicked, this, [this] { cmdAdatta_Click(); });
     listbox_->setFocus();
