@@ -560,7 +560,7 @@ void TestConditionDialogs::optimisedReductionBoxShowsAndWritesItsSwitch() {
         f.playRange(1, 14);
         f.system().condizioni.ridottoOttimizzato = kTrue;
         f.system().developedMark = developed ? kDeveloped : 0;
-        frmRidotto d(*f.app, f.platform);
+        frmRidotto d(f.app->system, f.platform);
         d.show();
         auto* box = test::child<QCheckBox>(d, "chkOttimizzata");
         QCOMPARE(box->text(), QString("Riduzione ottimizzata"));
