@@ -6,7 +6,7 @@
 #include "ConsolePlatform.h"
 #include "Development.h"
 #include "NumberSet.h"
-#include "Ridotto.h"
+#include "RidottoOttimizzato.h"
 #include "SystemFileIO.h"
 #include "SystemOps.h"
 
@@ -128,7 +128,11 @@ void takeFilters(Args& args, FilterTable& filtri) {
 
 void takeReduction(Args& args, Condizioni& c) {
     const auto text = args.take("--reduce");
+    const bool optimise = args.flag("--optimise");
     if (!text) {
+        if (optimise) {
+            throw UsageError("--optimise: it refines a reduction, give --reduce K too");
+        }
         return;
     }
     const int level = parseInt(*text, "--reduce");
@@ -139,6 +143,7 @@ void takeReduction(Args& args, Condizioni& c) {
     // when the switch is on and no level was chosen.
     c.ridottoOn = kTrue;
     c.ridottoLevel = static_cast<std::uint8_t>(level);
+    c.ridottoOttimizzato = toVBool(optimise);
 }
 
 } // namespace
@@ -158,7 +163,7 @@ int runDevelop(Args& args) {
 
     ConsolePlatform platform;
     TerminalProgress progress;
-    runDevelopCommand(*state, platform, progress, ridotto);
+    runDevelopCommand(*state, platform, progress, chosenReducer(state->condizioni));
     if (state->cancel) {
         return 2; // stopped at capacity; the message is already on stderr
     }

@@ -9,6 +9,7 @@
 #include "ReductionChoice.h"
 #include "ToggleLabels.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -35,10 +36,19 @@ frmRidotto::frmRidotto(SystemState& system, Platform& /*platform*/, QWidget* par
         labels_->setLook(level - kFirstReductionLevel, toggleLook(false));
     }
 
+    chkOttimizzata_ = new QCheckBox(QStringLiteral("Riduzione ottimizzata"), frame);
+    chkOttimizzata_->setObjectName(QStringLiteral("chkOttimizzata"));
+    chkOttimizzata_->setToolTip(
+        QStringLiteral("Cerca un sistema con meno colonne e la stessa garanzia"));
+    chkOttimizzata_->setChecked(condizioni.ridottoOttimizzato != 0);
+    connect(chkOttimizzata_, &QCheckBox::toggled, this,
+            [this](bool checked) { chkOttimizzata_Click(checked); });
+
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->addWidget(frame3_);
     frameLayout->addWidget(labels_);
+    frameLayout->addWidget(chkOttimizzata_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 16);
     layout->addWidget(frame);
@@ -61,6 +71,10 @@ void frmRidotto::lbRidotto_Click(int level) {
         labels_->setLook(other - kFirstReductionLevel, toggleLook(other == level));
     }
     chooseReductionLevel(system_.condizioni, level);
+}
+
+void frmRidotto::chkOttimizzata_Click(bool checked) {
+    system_.condizioni.ridottoOttimizzato = toVBool(checked);
 }
 
 } // namespace dvx

@@ -1,7 +1,10 @@
 #pragma once
-// The reduced system: the switch and the level N-1, N-2 or N-3.
+// The reduced system: the switch, the level N-1, N-2 or N-3, and whether
+// the reduction searches for fewer columns than the greedy keeps.
 
 #include <QDialog>
+
+class QCheckBox;
 
 namespace dvx {
 
@@ -17,11 +20,13 @@ public:
 
     void optCondizione_Click(int index);
     void lbRidotto_Click(int level);
+    void chkOttimizzata_Click(bool checked);
 
 private:
     SystemState& system_;
     OnOffPair* frame3_;
     CellGrid* labels_;
+    QCheckBox* chkOttimizzata_;
 };
 
 } // namespace dvx

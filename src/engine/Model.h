@@ -60,6 +60,9 @@ struct Condizioni {
     std::uint8_t fisseCount = 0;
     VBool ridottoOn = kFalse;
     std::uint8_t ridottoLevel = 0;
+    // Reduce by the optimising search instead of the greedy. Not stored in
+    // the system file, whose condition block every version reads as is.
+    VBool ridottoOttimizzato = kFalse;
 };
 
 struct Consecutivi {

@@ -65,8 +65,15 @@ bool recordFits(const MatrixRecord& record, const Sistema& sistema) {
 void buildColumns(SystemState& state, const std::vector<std::uint8_t>& positions,
                   std::int32_t count, Progress& progress) {
     const auto& arranged = state.sistema.numbers;
+    int lastTenth = 0;
     for (int c = 1; c <= count; ++c) {
         progress.yield();
+        progress.processed = c;
+        // The bar moves by tenths, like the development's.
+        if (const int tenth = static_cast<int>(std::int64_t{c} * 10 / count); tenth != lastTenth) {
+            lastTenth = tenth;
+            progress.setPercent(static_cast<int>(std::int64_t{c} * 100 / count));
+        }
         auto* row = state.colonne.row(c);
         const auto first = static_cast<std::size_t>(c - 1) * kColumnSize;
         for (std::size_t i = 0; i < kColumnSize; ++i) {

@@ -3,6 +3,7 @@
 #include "Binomial.h"
 
 #include "NumberSet.h"
+#include "Subsets.h"
 
 #include <algorithm>
 #include <array>
@@ -14,45 +15,6 @@ namespace dvx {
 namespace {
 
 constexpr std::uint32_t kAllNumbers = (std::uint32_t{1} << kNumbers) - 1;
-
-struct Bits {
-    std::array<std::uint32_t, kNumbers> single{};
-    int count = 0;
-};
-
-Bits bitsOf(std::uint32_t mask) {
-    Bits bits;
-    while (mask != 0) {
-        const std::uint32_t low = mask & (~mask + 1);
-        bits.single[static_cast<std::size_t>(bits.count++)] = low;
-        mask ^= low;
-    }
-    return bits;
-}
-
-// Calls visit(mask) for every union of `size` of the given single bits.
-template <class Visit> void forEachSubset(const Bits& bits, int size, Visit&& visit) {
-    if (size < 0 || size > bits.count) {
-        return;
-    }
-    if (size == 0) {
-        visit(std::uint32_t{0});
-        return;
-    }
-    const std::uint32_t end = std::uint32_t{1} << bits.count;
-    std::uint32_t pick = (std::uint32_t{1} << size) - 1;
-    while (pick < end) {
-        std::uint32_t mask = 0;
-        for (std::uint32_t rest = pick; rest != 0; rest &= rest - 1) {
-            mask |= bits.single[static_cast<std::size_t>(std::countr_zero(rest))];
-        }
-        visit(mask);
-        // Next index set with the same number of members.
-        const std::uint32_t lowest = pick & (~pick + 1);
-        const std::uint32_t ripple = pick + lowest;
-        pick = (((ripple ^ pick) >> 2) / lowest) | ripple;
-    }
-}
 
 // Marks every 10-number set of the play sharing at least `needed` numbers
 // with column (a subset of the play, of any size).
@@ -74,8 +36,8 @@ public:
     }
 
     void markBall(std::uint32_t column) {
-        const Bits inside = bitsOf(column);
-        const Bits outside = bitsOf(inPlay_ & ~column);
+        const SingleBits inside = singleBits(column);
+        const SingleBits outside = singleBits(inPlay_ & ~column);
         for (int common = std::max(needed_, 0); common <= std::min(kColumnSize, inside.count);
              ++common) {
             forEachSubset(inside, common, [&](std::uint32_t shared) {
@@ -100,13 +62,13 @@ public:
         for (int step = 0; step < radius && !frontier.empty(); ++step) {
             next.clear();
             for (const std::uint32_t set : frontier) {
-                const Bits leaving = bitsOf(set);
-                const Bits entering = bitsOf(inPlay_ & ~set);
+                const SingleBits leaving = singleBits(set);
+                const SingleBits entering = singleBits(inPlay_ & ~set);
                 for (int a = 0; a < leaving.count; ++a) {
-                    const std::uint32_t without = set ^ leaving.single[static_cast<std::size_t>(a)];
+                    const std::uint32_t without = set ^ leaving.bit[static_cast<std::size_t>(a)];
                     for (int b = 0; b < entering.count; ++b) {
                         const std::uint32_t swapped =
-                            without | entering.single[static_cast<std::size_t>(b)];
+                            without | entering.bit[static_cast<std::size_t>(b)];
                         if (covered_[swapped] == 0) {
                             covered_[swapped] = 1;
                             next.push_back(swapped);
@@ -130,7 +92,7 @@ private:
 // Visits the 10-number sets of the play in lexicographic order of their
 // ascending numbers.
 template <class Visit> void forEachCombination(std::uint32_t inPlay, Visit&& visit) {
-    const Bits play = bitsOf(inPlay);
+    const SingleBits play = singleBits(inPlay);
     const int n = play.count;
     if (n < kColumnSize) {
         return;
@@ -142,7 +104,7 @@ template <class Visit> void forEachCombination(std::uint32_t inPlay, Visit&& vis
     for (;;) {
         std::uint32_t set = 0;
         for (const int s : slot) {
-            set |= play.single[static_cast<std::size_t>(s)];
+            set |= play.bit[static_cast<std::size_t>(s)];
         }
         visit(set);
         int p = kColumnSize - 1;

@@ -1,6 +1,7 @@
 #include "WindowHub.h"
 
 #include "ConditionWindows.h"
+#include "MatricesWindows.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,8 @@ constexpr std::array kRows{
     HubRow{"menuColonnaFiltro", &openFiltri}, HubRow{"menuConsecutivi", &openConsecutivi},
     HubRow{"menuFisse", &openFisse},          HubRow{"menuPariDispari", &openPari},
     HubRow{"menuSomma", &openSomma},          HubRow{"menuRidotto", &openRidotto},
+    HubRow{"cmdAdatta", &openAdatta},         HubRow{"menuadattamatrice", &openAdatta},
+    HubRow{"mnu_Elenco", &openMatDisp},
 };
 
 } // namespace

@@ -12,7 +12,7 @@
 #include "ProgramInfo.h"
 #include "QtFormSetup.h"
 #include "QtProgress.h"
-#include "Ridotto.h"
+#include "RidottoOttimizzato.h"
 #include "Settings.h"
 #include "StatusPanels.h"
 #include "SystemOps.h"
@@ -416,7 +416,8 @@ void frmMAIN::menucalcolo_Click() {
         const LongWorkGuard guard(&progressDialog);
         progressDialog.show();
         QCoreApplication::processEvents();
-        developed = runDevelopCommand(system, platform_, progressDialog.progress(), &ridotto);
+        developed = runDevelopCommand(system, platform_, progressDialog.progress(),
+                                      chosenReducer(system.condizioni));
         showStatusPanels();
         progressDialog.finish();
     }

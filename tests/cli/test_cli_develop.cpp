@@ -109,6 +109,26 @@ TEST(CliDevelopSave, WritesASystemFileThatReadsBack) {
     EXPECT_EQ(c.filtri.entries[1].presences, 0b1110);
 }
 
+TEST(CliDevelopOptimise, KeepsTypeAndGuaranteeWithFarFewerColumns) {
+    test::ScratchFolder scratch;
+    const auto path = scratch.file("ottimo.dvx");
+    const auto plain = develop({"--numbers", "2-15", "--reduce", "1"});
+    const auto run = develop({"--numbers", "2-15", "--reduce", "1", "--optimise", "--save", path});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_NE(run.out.find(" colonne, Ridotto N-1\n"), std::string::npos) << run.out;
+    EXPECT_LE(std::stoi(run.out), 0.62 * std::stoi(plain.out)) << run.out << plain.out;
+
+    const auto verify =
+        test::runProgram(DVX_CLI_PATH, {"verify", path, "--numbers", "2-15", "--level", "1"});
+    EXPECT_EQ(verify.status, 0) << verify.out << verify.err;
+    std::error_code error;
+    const auto read = readSystemFile(path, error);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.content.sistema.typeText, "Ridotto N-1");
+    EXPECT_EQ(read.content.sistema.columnCount, std::stoi(run.out));
+}
+
 std::vector<std::string> tooManyFilters() {
     std::vector<std::string> args{"--numbers", "1-12"};
     for (int j = 0; j <= 100; ++j) {
@@ -157,6 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"ReduceFour", {"--numbers", "1-12", "--reduce", "4"}},
                       BadCase{"ReduceNegative", {"--numbers", "1-12", "--reduce", "-1"}},
                       BadCase{"ReduceNotANumber", {"--numbers", "1-12", "--reduce", "two"}},
+                      BadCase{"OptimiseWithoutReduce", {"--numbers", "1-12", "--optimise"}},
                       BadCase{"UnknownOption", {"--numbers", "1-12", "--bogus"}},
                       BadCase{"ExportIntoMissingFolder",
                               {"--numbers", "1-12", "--export", "/nonexistent-dvx-folder/a.txt"}}),

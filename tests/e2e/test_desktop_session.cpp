@@ -2,65 +2,27 @@
 // twelve numbers, switch the sum condition on, develop, save under a typed
 // name, leave; then read what landed on disk.
 
+#include "DesktopProgram.h"
 #include "ScratchFolder.h"
 #include "SumCount.h"
 #include "SystemFile.h"
+#include "VirtualDisplay.h"
 #include "XDriver.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace dvx {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-// A virtual X display of our own, closed with the test.
-class VirtualDisplay {
-public:
-    VirtualDisplay() {
-        const auto server = QStandardPaths::findExecutable("Xvfb");
-        if (server.isEmpty()) {
-            return;
-        }
-        for (int n = 60 + ::getpid() % 200, tries = 0; tries < 20; ++n, ++tries) {
-            if (fs::exists("/tmp/.X" + std::to_string(n) + "-lock")) {
-                continue;
-            }
-            process_.start(server, {QStringLiteral(":%1").arg(n), "-screen", "0", "1366x768x24",
-                                    "-nolisten", "tcp"});
-            const auto socket = "/tmp/.X11-unix/X" + std::to_string(n);
-            for (int wait = 0; wait < 100 && process_.state() != QProcess::NotRunning; ++wait) {
-                if (fs::exists(socket)) {
-                    name_ = ":" + std::to_string(n);
-                    return;
-                }
-                QThread::msleep(50);
-            }
-            process_.kill();
-            process_.waitForFinished(5000);
-        }
-    }
-    ~VirtualDisplay() {
-        process_.kill();
-        process_.waitForFinished(5000);
-    }
-    const std::string& name() const { return name_; }
-
-private:
-    QProcess process_;
-    std::string name_;
-};
 
 std::string readAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -70,7 +32,7 @@ std::string readAll(const fs::path& path) {
 TEST(DesktopSession, PickConditionDevelopSaveAndLeave) {
     int argc = 0;
     QCoreApplication app(argc, nullptr);
-    VirtualDisplay display;
+    test::VirtualDisplay display;
     if (display.name().empty()) {
         GTEST_SKIP() << "no X server to run the desktop program on";
     }
@@ -79,21 +41,9 @@ TEST(DesktopSession, PickConditionDevelopSaveAndLeave) {
         GTEST_SKIP() << "no X test extension library";
     }
 
-    // A copy of the program in a folder of its own, which becomes its
-    // program folder.
     test::ScratchFolder scratch;
-    const auto executable = scratch.folder() + "decaventrix";
-    fs::copy_file(DVX_GUI_PATH, executable);
-    // Not a first start: the settings file is there, so no message about it.
-    scratch.write("impostazioni.cfg", "Sistema di prova\r\nStampante\r\n");
     QProcess program;
-    auto env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", QString::fromStdString(display.name()));
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("ASAN_OPTIONS", "detect_leaks=0");
-    program.setProcessEnvironment(env);
-    program.start(QString::fromStdString(executable), {});
-    ASSERT_TRUE(program.waitForStarted(10000));
+    ASSERT_TRUE(test::startDesktopProgram(program, scratch, display.name()));
 
     ASSERT_TRUE(x.focusWindow("Decaventrix - Ver.", 30s));
     // The number grid has the focus: Space picks, Right moves on.

@@ -13,6 +13,7 @@
 #include "frmSomma.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -115,6 +116,7 @@ private slots:
     void filterClearAndReadOnlyBrowsing();
     void reductionLevelIsAChoiceOfOne_data();
     void reductionLevelIsAChoiceOfOne();
+    void optimisedReductionBoxShowsAndWritesItsSwitch();
 };
 
 void TestConditionDialogs::switchLoadsAndWrites_data() {
@@ -549,6 +551,25 @@ void TestConditionDialogs::reductionLevelIsAChoiceOfOne() {
         QCOMPARE(test::showsColour(label(d, "lbRidotto", level), test::kWhiteColour) &&
                      !test::showsColour(label(d, "lbRidotto", level), test::kBlackColour),
                  level == 2);
+    }
+}
+
+void TestConditionDialogs::optimisedReductionBoxShowsAndWritesItsSwitch() {
+    for (const bool developed : {false, true}) {
+        DialogFixture f;
+        f.playRange(1, 14);
+        f.system().condizioni.ridottoOttimizzato = kTrue;
+        f.system().developedMark = developed ? kDeveloped : 0;
+        frmRidotto d(f.app->system, f.platform);
+        d.show();
+        auto* box = test::child<QCheckBox>(d, "chkOttimizzata");
+        QCOMPARE(box->text(), QString("Riduzione ottimizzata"));
+        QVERIFY(box->isChecked());
+        QCOMPARE(box->isEnabled(), !developed);
+        QTest::mouseClick(box, Qt::LeftButton);
+        // Unchecked by the click only while the conditions can change.
+        QCOMPARE(f.system().condizioni.ridottoOttimizzato != 0, developed);
+        QCOMPARE(int(f.system().condizioni.ridottoOn), 0);
     }
 }
 
