@@ -3,6 +3,8 @@
 // the printable area (X to the right, Y downwards). Core functions compute
 // these plans; one renderer draws them on a printer, a PDF or the screen.
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
@@ -49,12 +51,22 @@ struct Page {
 
 enum class PrintQuality { Normal, Draft };
 
-// One print job.
+// One print job. Pages are built when they are drawn, so that a run of
+// 184756 slips never holds them all at once.
 struct PrintDocument {
     std::string title;
     PrintQuality quality = PrintQuality::Normal;
-    std::vector<Page> pages;
+    int pageCount = 0;
+    std::function<Page(int index)> page; // 0-based
 };
+
+// A document of pages already built.
+inline PrintDocument documentOf(std::string title, PrintQuality quality, std::vector<Page> pages) {
+    auto shared = std::make_shared<const std::vector<Page>>(std::move(pages));
+    PrintDocument document{std::move(title), quality, static_cast<int>(shared->size()), {}};
+    document.page = [shared](int index) { return (*shared)[static_cast<std::size_t>(index)]; };
+    return document;
+}
 
 inline constexpr double kMillimetresPerPoint = 25.4 / 72.0;
 inline constexpr double kMillimetresPerTwip = 25.4 / 1440.0;

@@ -24,8 +24,6 @@ protected:
 };
 
 PrintDocument tinyPlan() {
-    PrintDocument doc;
-    doc.title = "tiny";
     Page first;
     first.items.push_back(RectItem{20.0, 132.0, 2.0, 2.0});
     first.items.push_back(RectItem{0.0, 0.0, 2.0, 2.0}); // the very corner of the page
@@ -34,8 +32,7 @@ PrintDocument tinyPlan() {
     first.items.push_back(TextItem{0, 0, "SEGUE", "Arial", 12.0, true, 0, true});
     Page second;
     second.items.push_back(RectItem{100.0, 100.0, 2.0, 2.0});
-    doc.pages = {first, second};
-    return doc;
+    return documentOf("tiny", PrintQuality::Normal, {first, second});
 }
 
 bool near(const Blob& b, double x, double y, double side = 2.0) {
@@ -91,10 +88,10 @@ TEST_F(PlanPainterTest, TextStartsAtItsCellCornerAndAContinuationFollowsOnTheSam
 }
 
 TEST_F(PlanPainterTest, ARotatedTextRisesFromItsCorner) {
-    PrintDocument doc;
-    doc.pages.resize(1);
-    doc.pages[0].items.push_back(
+    Page drawn;
+    drawn.items.push_back(
         TextItem{50.0, 200.0, "Decaventrix Classic", "Arial", 18.0, false, 90, false});
+    const auto doc = documentOf("rotated", PrintQuality::Normal, {drawn});
     const auto pdf = scratch.file("rotated.pdf");
     ASSERT_TRUE(writePdf(doc, pdf).ok());
     const auto page = test::renderPage(pdf, 1);

@@ -85,8 +85,8 @@ PrintOutcome paintDocument(QPainter& painter, QPagedPaintDevice& device,
                            const PrintDocument& document, double dotsPerMillimetre,
                            const PageGate& beforePage) {
     PrintOutcome outcome;
-    for (std::size_t i = 0; i < document.pages.size(); ++i) {
-        if (beforePage && !beforePage(static_cast<int>(i))) {
+    for (int i = 0; i < document.pageCount; ++i) {
+        if (beforePage && !beforePage(i)) {
             outcome.interrupted = true;
             break;
         }
@@ -94,7 +94,7 @@ PrintOutcome paintDocument(QPainter& painter, QPagedPaintDevice& device,
             outcome.failure = PrintFailure{kErrPrinter, "Printer error"};
             break;
         }
-        paintPage(painter, document.pages[i], dotsPerMillimetre);
+        paintPage(painter, document.page(i), dotsPerMillimetre);
         ++outcome.pagesSent;
     }
     return outcome;
