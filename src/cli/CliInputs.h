@@ -6,7 +6,10 @@
 #include "Args.h"
 #include "Model.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace dvx::cli {
 
@@ -18,5 +21,19 @@ void loadSystemFileInto(const std::string& path, SystemState& state);
 void loadSystemOrColumns(const std::string& path, SystemState& state);
 // An archive file that must exist.
 Archivio loadExistingArchive(const std::string& path);
+
+// The one number a LIST argument must hold, within lo..hi.
+int singleNumber(const std::string& text, int lo, int hi, std::string_view what);
+
+// The system's Numerone (0 = none) and price per column, as the main window
+// would have them: --numerone N, --price 1|2 (default 2).
+struct Stake {
+    std::uint8_t numerone = 0;
+    float pricePerColumn = 2.0f;
+};
+Stake takeStake(Args& args);
+
+// A system file or column text file with the stake set.
+std::unique_ptr<SystemState> loadSystemWithStake(const std::string& path, const Stake& stake);
 
 } // namespace dvx::cli

@@ -181,7 +181,11 @@ void printBands(ListingWriter& w, const ListingInputs& in) {
 } // namespace
 
 ListingImages listingImages(std::string_view programFolder, bool colour) {
-    const std::string folder = std::string(programFolder) + "images/";
+    return listingImagesIn(std::string(programFolder) + "images/", colour);
+}
+
+ListingImages listingImagesIn(std::string_view imagesFolder, bool colour) {
+    const std::string folder(imagesFolder);
     return colour ? ListingImages{folder + "logoTabulato.jpg", folder + "vietato.jpg"}
                   : ListingImages{folder + "logoTabulatoBW.jpg", folder + "vietatoBW.jpg"};
 }

@@ -24,6 +24,8 @@ struct ListingImages {
     std::string vietato;
 };
 ListingImages listingImages(std::string_view programFolder, bool colour);
+// The same pictures in a folder of their own (ending with '/').
+ListingImages listingImagesIn(std::string_view imagesFolder, bool colour);
 
 struct ListingInputs {
     const SystemState* system = nullptr;

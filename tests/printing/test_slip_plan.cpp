@@ -46,6 +46,10 @@ struct BoxCase {
     GridBox expected;
 };
 
+void PrintTo(const BoxCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SlipBoxCases : public ::testing::TestWithParam<BoxCase> {};
 
 TEST_P(SlipBoxCases, OneNumberOrNumeroneOrPriceGoesToItsBox) {

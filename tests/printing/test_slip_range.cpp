@@ -23,6 +23,10 @@ struct RangeCase {
     RangeField focus;
 };
 
+void PrintTo(const RangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SlipRangeCases : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(SlipRangeCases, TheFirstBrokenRuleSpeaks) {

@@ -175,6 +175,10 @@ struct PagingCase {
     int bandsOnLastPage;
 };
 
+void PrintTo(const PagingCase& c, std::ostream* os) {
+    *os << c.columns << " columns";
+}
+
 class ListingPaging : public ListingPlanTest, public ::testing::WithParamInterface<PagingCase> {};
 
 TEST_P(ListingPaging, ThreeBandsOnTheFirstPageFiveOnTheOthersNoEmptyLastPage) {

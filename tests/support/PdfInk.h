@@ -4,6 +4,7 @@
 // reads the text with pdftotext and the page count with pdfinfo.
 
 #include "CliRunner.h"
+#include "PagePlan.h"
 #include "ScratchFolder.h"
 
 #include <algorithm>
@@ -132,6 +133,45 @@ inline std::vector<Blob> solidSquares(const std::vector<Blob>& blobs, double sid
         }
     }
     return squares;
+}
+
+// Compares the solid squares of a rendered page with the marks of its plan:
+// every mark found within tolerance millimetres on each edge, and no square
+// that the plan did not ask for. Empty when they agree, else what differs.
+inline std::string compareMarks(const Page& plan, const InkPage& ink, double tolerance) {
+    const auto squares = solidSquares(findBlobs(ink), 2.0);
+    std::vector<bool> used(squares.size(), false);
+    std::ostringstream problems;
+    int marks = 0;
+    for (const auto& item : plan.items) {
+        const auto* m = std::get_if<RectItem>(&item);
+        if (!m) {
+            continue;
+        }
+        ++marks;
+        bool found = false;
+        for (std::size_t i = 0; i < squares.size() && !found; ++i) {
+            const auto& s = squares[i];
+            if (!used[i] && std::abs(s.left - m->x) <= tolerance &&
+                std::abs(s.top - m->y) <= tolerance &&
+                std::abs(s.right - (m->x + m->width)) <= tolerance &&
+                std::abs(s.bottom - (m->y + m->height)) <= tolerance) {
+                used[i] = found = true;
+            }
+        }
+        if (!found) {
+            problems << "no mark at " << m->x << "," << m->y << "; ";
+        }
+    }
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        if (!used[i]) {
+            problems << "stray mark at " << squares[i].left << "," << squares[i].top << "; ";
+        }
+    }
+    if (marks == 0) {
+        problems << "the plan has no marks";
+    }
+    return problems.str();
 }
 
 inline std::string pdfText(const std::string& pdf, bool layout = true) {
