@@ -2,6 +2,7 @@
 
 #include "PlanPainter.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrintEngine>
 #include <QPrinter>
@@ -50,7 +51,13 @@ bool preparePrinter(QPrinter& printer, const PrintDocument& document,
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setDocName(QString::fromStdString(document.title));
     printer.setCreator(QStringLiteral("Decaventrix"));
+    // Positions count from the printable area's corner: the printer's own
+    // least margins, not Qt's default ones.
     printer.setFullPage(false);
+    auto layout = printer.pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    layout.setMargins(layout.minimumMargins());
+    printer.setPageLayout(layout);
     printer.setColorMode(QPrinter::GrayScale);
     const bool normal = document.quality == PrintQuality::Normal;
     printer.setResolution(normal ? kNormalDotsPerInch : kDraftDotsPerInch);
