@@ -106,4 +106,12 @@ float millimetresOf(int scrollValue) {
     return static_cast<float>(scrollValue) / 100.0f;
 }
 
+int qualityOption(std::int16_t quality) {
+    return quality == kQualityNormale ? 0 : 1;
+}
+
+std::int16_t qualityOfOption(int option) {
+    return option == 0 ? kQualityNormale : kQualityBassa;
+}
+
 } // namespace dvx

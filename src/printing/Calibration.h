@@ -55,4 +55,8 @@ inline constexpr int kDistanceScrollMax = 3000;
 int scrollValueOf(float millimetres, int maximum); // rounded, within 0..maximum
 float millimetresOf(int scrollValue);
 
+// The quality options "&Normale" (0) and "&Bassa" (1).
+int qualityOption(std::int16_t quality); // 0 for 9999, 1 for anything else
+std::int16_t qualityOfOption(int option);
+
 } // namespace dvx

@@ -150,6 +150,14 @@ TEST(Calibration, ScrollBarsHoldHundredthsOfAMillimetre) {
     EXPECT_EQ(scrollValueOf(-2.0f, kDistanceScrollMax), 0);
 }
 
+TEST(Calibration, QualityOptionsAreNormaleForNineNineNineNineOnly) {
+    EXPECT_EQ(qualityOption(kQualityNormale), 0);
+    EXPECT_EQ(qualityOption(kQualityBassa), 1);
+    EXPECT_EQ(qualityOption(0), 1);
+    EXPECT_EQ(qualityOfOption(0), 9999);
+    EXPECT_EQ(qualityOfOption(1), 1111);
+}
+
 struct ChoiceCase {
     std::vector<std::string> installed;
     const char* stored;

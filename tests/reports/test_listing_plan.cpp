@@ -4,6 +4,7 @@
 #include "../printing/PlanItems.h"
 #include "LineHeight.h"
 #include "ListingPlan.h"
+#include "ListingPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -223,6 +224,14 @@ TEST_F(ListingPlanTest, BlackAndWhitePicksTheOtherPictures) {
     const auto images = listingImages("/prog/", false);
     EXPECT_EQ(images.logo, "/prog/images/logoTabulatoBW.jpg");
     EXPECT_EQ(images.vietato, "/prog/images/vietatoBW.jpg");
+}
+
+TEST(ListingPrinter, TheStoredPrinterWhenInstalledElseTheDefault) {
+    const std::vector<std::string> installed = {"Ufficio", "PDF"};
+    EXPECT_EQ(listingPrinterName(installed, "PDF"), "PDF");
+    EXPECT_EQ(listingPrinterName(installed, "Cantina"), "");
+    EXPECT_EQ(listingPrinterName(installed, ""), "");
+    EXPECT_EQ(listingPrinterName({}, "PDF"), "");
 }
 
 TEST(PrintZones, ATabMovesToTheNextMultipleOfFourteen) {
