@@ -81,29 +81,6 @@ private:
     std::unique_ptr<QGuiApplication> application_;
 };
 
-// Pages of several documents one after the other, as one file.
-PrintDocument joined(const std::vector<PrintDocument>& documents) {
-    PrintDocument all;
-    if (documents.empty()) {
-        return all;
-    }
-    all.title = documents.front().title;
-    all.quality = documents.front().quality;
-    for (const auto& d : documents) {
-        all.pageCount += d.pageCount;
-    }
-    all.page = [documents](int index) {
-        for (const auto& d : documents) {
-            if (index < d.pageCount) {
-                return d.page(index);
-            }
-            index -= d.pageCount;
-        }
-        return Page{};
-    };
-    return all;
-}
-
 int writeDocument(const PrintDocument& document, const std::string& pdf) {
     OffscreenApplication application;
     const auto outcome = writePdf(document, pdf);
@@ -116,9 +93,6 @@ int writeDocument(const PrintDocument& document, const std::string& pdf) {
 #else
 int writeDocument(const PrintDocument&, const std::string&) {
     throw UsageError("this build has no PDF renderer (built without Qt)");
-}
-PrintDocument joined(const std::vector<PrintDocument>& documents) {
-    return documents.empty() ? PrintDocument{} : documents.front();
 }
 #endif
 
@@ -188,7 +162,7 @@ int runListing(Args& args) {
         folder += '/';
     }
     inputs.images = listingImagesIn(folder, !blackAndWhite);
-    return writeDocument(joined(listingCopies(inputs, copies)), pdf);
+    return writeDocument(joinDocuments(listingCopies(inputs, copies)), pdf);
 }
 
 } // namespace dvx::cli

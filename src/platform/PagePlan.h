@@ -68,6 +68,30 @@ inline PrintDocument documentOf(std::string title, PrintQuality quality, std::ve
     return document;
 }
 
+// The pages of several documents one after the other, as one document (the
+// copies of a listing in one PDF file).
+inline PrintDocument joinDocuments(const std::vector<PrintDocument>& documents) {
+    PrintDocument all;
+    if (documents.empty()) {
+        return all;
+    }
+    all.title = documents.front().title;
+    all.quality = documents.front().quality;
+    for (const auto& d : documents) {
+        all.pageCount += d.pageCount;
+    }
+    all.page = [documents](int index) {
+        for (const auto& d : documents) {
+            if (index < d.pageCount) {
+                return d.page(index);
+            }
+            index -= d.pageCount;
+        }
+        return Page{};
+    };
+    return all;
+}
+
 inline constexpr double kMillimetresPerPoint = 25.4 / 72.0;
 inline constexpr double kMillimetresPerTwip = 25.4 / 1440.0;
 
