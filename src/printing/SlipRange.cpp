@@ -2,7 +2,7 @@
 
 namespace dvx {
 
-int maskedFieldValue(std::string_view text) {
+int slipFieldValue(std::string_view text) {
     int value = 0;
     int digits = 0;
     for (const char c : text) {

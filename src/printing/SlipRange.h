@@ -9,7 +9,7 @@
 namespace dvx {
 
 // The number the digits of a masked field make; 0 when it has none.
-int maskedFieldValue(std::string_view text);
+int slipFieldValue(std::string_view text);
 
 enum class RangeField { Da, A };
 

@@ -8,11 +8,11 @@ namespace dvx {
 namespace {
 
 TEST(SlipRange, AFieldIsTheNumberOfItsDigits) {
-    EXPECT_EQ(maskedFieldValue("1"), 1);
-    EXPECT_EQ(maskedFieldValue("__12__"), 12);
-    EXPECT_EQ(maskedFieldValue("______"), 0);
-    EXPECT_EQ(maskedFieldValue(""), 0);
-    EXPECT_EQ(maskedFieldValue("184756"), 184756);
+    EXPECT_EQ(slipFieldValue("1"), 1);
+    EXPECT_EQ(slipFieldValue("__12__"), 12);
+    EXPECT_EQ(slipFieldValue("______"), 0);
+    EXPECT_EQ(slipFieldValue(""), 0);
+    EXPECT_EQ(slipFieldValue("184756"), 184756);
 }
 
 struct RangeCase {
