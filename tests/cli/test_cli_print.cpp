@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -111,7 +110,6 @@ TEST_F(CliPrint, ListingHasItsBandsPagesAndSummaryLinesOncePerCopy) {
     }
     EXPECT_EQ(countOf(text, "Pag. 5"), 0);
     // Ten lines a band; the last band holds 286 - 15 x 19 = 1 column.
-    const std::regex bandLine(R"(^(\d\d \| )+$)");
     std::istringstream lines(text);
     std::string line;
     int bandLines = 0;
@@ -119,13 +117,28 @@ TEST_F(CliPrint, ListingHasItsBandsPagesAndSummaryLinesOncePerCopy) {
     while (std::getline(lines, line)) {
         line.erase(line.find_last_not_of(' ') + 1);
         line += ' ';
-        if (std::regex_match(line, bandLine)) {
+        if (isBandLine(line)) {
             ++bandLines;
             oneColumnLines += line.size() == 5;
         }
     }
     EXPECT_EQ(bandLines, 2 * 16 * 10);
     EXPECT_EQ(oneColumnLines, 2 * 10);
+}
+
+// "01 | 05 | " and so on: two digits, a blank, a bar, a blank, repeated.
+bool isBandLine(const std::string& line) {
+    if (line.empty() || line.size() % 5 != 0) {
+        return false;
+    }
+    for (std::size_t i = 0; i < line.size(); i += 5) {
+        if (!std::isdigit(static_cast<unsigned char>(line[i])) ||
+            !std::isdigit(static_cast<unsigned char>(line[i + 1])) ||
+            line.compare(i + 2, 3, " | ") != 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 struct CliErrorCase {
