@@ -3,6 +3,7 @@
 #include "LineHeight.h"
 #include "NumberSet.h"
 #include "PrintedTexts.h"
+#include "ProgramPaths.h"
 
 #include <algorithm>
 
@@ -180,14 +181,30 @@ void printBands(ListingWriter& w, const ListingInputs& in) {
 
 } // namespace
 
+namespace {
+
+struct ImageNames {
+    std::string_view logo;
+    std::string_view vietato;
+};
+
+ImageNames imageNames(bool colour) {
+    return colour ? ImageNames{"logoTabulato.jpg", "vietato.jpg"}
+                  : ImageNames{"logoTabulatoBW.jpg", "vietatoBW.jpg"};
+}
+
+} // namespace
+
 ListingImages listingImages(std::string_view programFolder, bool colour) {
-    return listingImagesIn(std::string(programFolder) + "images/", colour);
+    const ProgramPaths paths(programFolder);
+    const auto names = imageNames(colour);
+    return {paths.image(names.logo), paths.image(names.vietato)};
 }
 
 ListingImages listingImagesIn(std::string_view imagesFolder, bool colour) {
+    const auto names = imageNames(colour);
     const std::string folder(imagesFolder);
-    return colour ? ListingImages{folder + "logoTabulato.jpg", folder + "vietato.jpg"}
-                  : ListingImages{folder + "logoTabulatoBW.jpg", folder + "vietatoBW.jpg"};
+    return {folder + std::string(names.logo), folder + std::string(names.vietato)};
 }
 
 int listingBandCount(int columnCount) {

@@ -1,6 +1,8 @@
 #include "WindowHub.h"
 
 #include "ConditionWindows.h"
+#include "PrintingWindows.h"
+#include "ReportWindows.h"
 
 #include <algorithm>
 #include <array>
@@ -11,9 +13,17 @@ namespace {
 
 // Menu entries and buttons that open the same window have a row each.
 constexpr std::array kRows{
-    HubRow{"menuColonnaFiltro", &openFiltri}, HubRow{"menuConsecutivi", &openConsecutivi},
-    HubRow{"menuFisse", &openFisse},          HubRow{"menuPariDispari", &openPari},
-    HubRow{"menuSomma", &openSomma},          HubRow{"menuRidotto", &openRidotto},
+    HubRow{"menuColonnaFiltro", &openFiltri},
+    HubRow{"menuConsecutivi", &openConsecutivi},
+    HubRow{"menuFisse", &openFisse},
+    HubRow{"menuPariDispari", &openPari},
+    HubRow{"menuSomma", &openSomma},
+    HubRow{"menuRidotto", &openRidotto},
+    HubRow{"menuschedine", &openStampa},
+    HubRow{"cmdSchedine", &openStampa},
+    HubRow{"menutabulato", &openTabulato},
+    HubRow{"cmdTabulato", &openTabulato},
+    HubRow{"menuImpostazioni", &openImpostazioni},
 };
 
 } // namespace

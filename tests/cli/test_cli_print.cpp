@@ -31,6 +31,21 @@ int countOf(const std::string& text, const std::string& needle) {
     return n;
 }
 
+// "01 | 05 | " and so on: two digits, a blank, a bar, a blank, repeated.
+bool isBandLine(const std::string& line) {
+    if (line.empty() || line.size() % 5 != 0) {
+        return false;
+    }
+    for (std::size_t i = 0; i < line.size(); i += 5) {
+        if (!std::isdigit(static_cast<unsigned char>(line[i])) ||
+            !std::isdigit(static_cast<unsigned char>(line[i + 1])) ||
+            line.compare(i + 2, 3, " | ") != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 class CliPrint : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -124,21 +139,6 @@ TEST_F(CliPrint, ListingHasItsBandsPagesAndSummaryLinesOncePerCopy) {
     }
     EXPECT_EQ(bandLines, 2 * 16 * 10);
     EXPECT_EQ(oneColumnLines, 2 * 10);
-}
-
-// "01 | 05 | " and so on: two digits, a blank, a bar, a blank, repeated.
-bool isBandLine(const std::string& line) {
-    if (line.empty() || line.size() % 5 != 0) {
-        return false;
-    }
-    for (std::size_t i = 0; i < line.size(); i += 5) {
-        if (!std::isdigit(static_cast<unsigned char>(line[i])) ||
-            !std::isdigit(static_cast<unsigned char>(line[i + 1])) ||
-            line.compare(i + 2, 3, " | ") != 0) {
-            return false;
-        }
-    }
-    return true;
 }
 
 struct CliErrorCase {
