@@ -100,16 +100,16 @@ frmTaratura::frmTaratura(AppState& app, Platform& platform, Printer& printer, QW
 
     auto* frameNumero5 = frame("Frame3", QStringLiteral("Numero 5"), this);
     auto* frameDistanza = frame("Frame4", QStringLiteral("Distanza tra Numeri"), this);
-    struct Spec {
+    struct ValueRow {
         const char* bar;
         const char* text;
         QGroupBox* box;
-        int row;
+        int gridRow;
         const char* caption;
         int maximum;
         float Calibration::*value;
     };
-    const Spec specs[] = {
+    const ValueRow rows[] = {
         {"VsTop", "labTop", frameNumero5, 0, "Y :", kPositionScrollMax, &Calibration::top},
         {"vsLeft", "labLeft", frameNumero5, 1, "X :", kPositionScrollMax, &Calibration::left},
         {"VsX", "labX", frameDistanza, 0, "X :", kDistanceScrollMax, &Calibration::xDist},
@@ -118,25 +118,25 @@ frmTaratura::frmTaratura(AppState& app, Platform& platform, Printer& printer, QW
     auto* numero5Layout = new QGridLayout(frameNumero5);
     auto* distanzaLayout = new QGridLayout(frameDistanza);
     for (std::size_t i = 0; i < 4; ++i) {
-        const auto& spec = specs[i];
+        const auto& row = rows[i];
         auto& control = values_[i];
-        control.value = spec.value;
-        control.bar = new QScrollBar(Qt::Horizontal, spec.box);
-        control.bar->setObjectName(QString::fromLatin1(spec.bar));
-        control.bar->setRange(0, spec.maximum);
+        control.value = row.value;
+        control.bar = new QScrollBar(Qt::Horizontal, row.box);
+        control.bar->setObjectName(QString::fromLatin1(row.bar));
+        control.bar->setRange(0, row.maximum);
         control.bar->setSingleStep(1);
         control.bar->setPageStep(100); // a millimetre
         control.bar->setMinimumWidth(220);
         control.bar->setFocusPolicy(Qt::StrongFocus);
-        control.text = new QLineEdit(spec.box);
-        control.text->setObjectName(QString::fromLatin1(spec.text));
+        control.text = new QLineEdit(row.box);
+        control.text->setObjectName(QString::fromLatin1(row.text));
         control.text->setFixedWidth(70);
         control.text->setAlignment(Qt::AlignRight);
         control.text->setToolTip(QStringLiteral("Millimetri"));
-        auto* grid = spec.box == frameNumero5 ? numero5Layout : distanzaLayout;
-        grid->addWidget(new QLabel(QString::fromLatin1(spec.caption), spec.box), spec.row, 0);
-        grid->addWidget(control.bar, spec.row, 1);
-        grid->addWidget(control.text, spec.row, 2);
+        auto* grid = row.box == frameNumero5 ? numero5Layout : distanzaLayout;
+        grid->addWidget(new QLabel(QString::fromLatin1(row.caption), row.box), row.gridRow, 0);
+        grid->addWidget(control.bar, row.gridRow, 1);
+        grid->addWidget(control.text, row.gridRow, 2);
         connect(control.bar, &QScrollBar::valueChanged, this,
                 [this, &control](int value) { scrollChanged(control, value); });
         connect(control.text, &QLineEdit::editingFinished, this,
