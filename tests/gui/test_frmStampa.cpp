@@ -1,7 +1,10 @@
 // The slip window: the range fields and their messages, the coupon, the
 // progress window and its interruption, the PDF, the calibration button.
 
+#include "ModelessWindows.h"
 #include "PrintWindowTools.h"
+#include "WindowContext.h"
+#include "WindowHub.h"
 #include "frmPrnInCorso.h"
 #include "frmStampa.h"
 
@@ -43,6 +46,8 @@ private slots:
     void aFailureOnTheCouponNamesIt();
     void savesAsPdfWhereTheUserSays();
     void calibrationIsReadAgainAfterItsWindow();
+    void theMainWindowRestsWhileTheSlipWindowIsOpen_data();
+    void theMainWindowRestsWhileTheSlipWindowIsOpen();
 };
 
 void TestFrmStampa::loadsTheCountAndTheCalibration() {
@@ -275,6 +280,32 @@ void TestFrmStampa::calibrationIsReadAgainAfterItsWindow() {
     QVERIFY(opened);
     QCOMPARE(f.app->calibration.top, 61.5f);
     QCOMPARE(w.currentPrinter(), std::string("Cantina"));
+}
+
+void TestFrmStampa::theMainWindowRestsWhileTheSlipWindowIsOpen_data() {
+    QTest::addColumn<QString>("control");
+    QTest::newRow("menu") << "menuschedine";
+    QTest::newRow("button") << "cmdSchedine";
+}
+
+void TestFrmStampa::theMainWindowRestsWhileTheSlipWindowIsOpen() {
+    QFETCH(QString, control);
+    PrintFixture f;
+    f.columns(3);
+    QWidget main;
+    main.show();
+    ModelessWindows modeless;
+    WindowContext context{*f.app, f.platform, &main, modeless, {}, &f.printer};
+    const auto open = hubWindowFor(control.toStdString());
+    QVERIFY(open != nullptr);
+    open(context);
+    auto* window = test::openWindow("frmStampa");
+    QVERIFY(window != nullptr);
+    QVERIFY(!main.isEnabled());
+    QVERIFY(window->isEnabled()); // a window of its own, not a child of the resting one
+    QVERIFY(window->close());
+    QVERIFY(main.isEnabled());
+    QTRY_VERIFY(test::openWindow("frmStampa") == nullptr);
 }
 
 QTEST_MAIN(TestFrmStampa)
