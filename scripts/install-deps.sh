@@ -10,6 +10,7 @@ packages=(
     qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev libssl-dev
     xvfb xauth x11-utils libxtst6 imagemagick fonts-dejavu-core
+    poppler-utils cups printer-driver-cups-pdf fonts-liberation2
 )
 
 missing=()

@@ -21,44 +21,12 @@ namespace dvx::cli {
 
 namespace {
 
-int singleNumber(const std::string& text, int lo, int hi, std::string_view what) {
-    const auto numbers = parseNumberList(text, lo, hi, what);
-    if (numbers.size() != 1) {
-        throw UsageError(std::string(what) + ": one number expected");
-    }
-    return numbers.front();
-}
-
-// The system's Numerone (0 = none) and price per column, as the main
-// window would have them.
-struct Stake {
-    std::uint8_t numerone = 0;
-    float pricePerColumn = 2.0f;
-};
-
-Stake takeStake(Args& args) {
-    Stake stake;
-    if (const auto numerone = args.take("--numerone")) {
-        stake.numerone =
-            static_cast<std::uint8_t>(singleNumber(*numerone, 1, kNumbers, "--numerone"));
-    }
-    const auto price = args.take("--price").value_or("2");
-    if (price != "1" && price != "2") {
-        throw UsageError("--price must be 1 or 2");
-    }
-    stake.pricePerColumn = price == "1" ? 1.0f : 2.0f;
-    return stake;
-}
-
 // The system to check, with the stake the main window would have.
 std::unique_ptr<SystemState> loadCheckedSystem(const std::string& path, const Stake& stake) {
-    auto state = std::make_unique<SystemState>();
-    loadSystemOrColumns(path, *state);
+    auto state = loadSystemWithStake(path, stake);
     if (!state->developed()) {
         throw UsageError(path + ": the system has no columns to check");
     }
-    state->numerone = stake.numerone;
-    state->pricePerColumn = stake.pricePerColumn;
     return state;
 }
 

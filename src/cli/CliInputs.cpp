@@ -115,6 +115,36 @@ ArchiveFileRead readArchiveOrThrow(const std::string& path) {
 
 } // namespace
 
+int singleNumber(const std::string& text, int lo, int hi, std::string_view what) {
+    const auto numbers = parseNumberList(text, lo, hi, what);
+    if (numbers.size() != 1) {
+        throw UsageError(std::string(what) + ": one number expected");
+    }
+    return numbers.front();
+}
+
+Stake takeStake(Args& args) {
+    Stake stake;
+    if (const auto numerone = args.take("--numerone")) {
+        stake.numerone =
+            static_cast<std::uint8_t>(singleNumber(*numerone, 1, kNumbers, "--numerone"));
+    }
+    const auto price = args.take("--price").value_or("2");
+    if (price != "1" && price != "2") {
+        throw UsageError("--price must be 1 or 2");
+    }
+    stake.pricePerColumn = price == "1" ? 1.0f : 2.0f;
+    return stake;
+}
+
+std::unique_ptr<SystemState> loadSystemWithStake(const std::string& path, const Stake& stake) {
+    auto state = std::make_unique<SystemState>();
+    loadSystemOrColumns(path, *state);
+    state->numerone = stake.numerone;
+    state->pricePerColumn = stake.pricePerColumn;
+    return state;
+}
+
 Archivio loadExistingArchive(const std::string& path) {
     // The program itself would create a missing archive empty; a command line
     // should not do that behind one's back.

@@ -7,7 +7,10 @@
 #include "Model.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace dvx::cli {
@@ -27,5 +30,19 @@ Archivio loadArchiveIfAny(const std::string& path);
 // Why a file could not be read, in words: a file above its format's limit
 // says so with the limit.
 std::string readFailure(std::error_code ec, std::size_t limit);
+
+// The one number a LIST argument must hold, within lo..hi.
+int singleNumber(const std::string& text, int lo, int hi, std::string_view what);
+
+// The system's Numerone (0 = none) and price per column, as the main window
+// would have them: --numerone N, --price 1|2 (default 2).
+struct Stake {
+    std::uint8_t numerone = 0;
+    float pricePerColumn = 2.0f;
+};
+Stake takeStake(Args& args);
+
+// A system file or column text file with the stake set.
+std::unique_ptr<SystemState> loadSystemWithStake(const std::string& path, const Stake& stake);
 
 } // namespace dvx::cli

@@ -5,6 +5,7 @@
 #include "CliDevelop.h"
 #include "CliFiles.h"
 #include "CliMatrices.h"
+#include "CliPrint.h"
 #include "Commands.h"
 #include "ProgramInfo.h"
 
@@ -22,7 +23,7 @@ namespace {
 using dvx::cli::Command;
 
 // Add a subcommand here; its implementation lives in its own file.
-constexpr std::array<Command, 9> kCommands = {
+constexpr std::array<Command, 11> kCommands = {
     Command{"develop", dvx::cli::kDevelopUsage, dvx::cli::runDevelop},
     Command{"adapt", dvx::cli::kAdaptUsage, dvx::cli::runAdapt},
     Command{"verify", dvx::cli::kVerifyUsage, dvx::cli::runVerify},
@@ -32,6 +33,8 @@ constexpr std::array<Command, 9> kCommands = {
     Command{"import", dvx::cli::kImportUsage, dvx::cli::runImport},
     Command{"check", dvx::cli::kCheckUsage, dvx::cli::runCheck},
     Command{"check-archive", dvx::cli::kCheckArchiveUsage, dvx::cli::runCheckArchive},
+    Command{"print", dvx::cli::kPrintUsage, dvx::cli::runPrint},
+    Command{"listing", dvx::cli::kListingUsage, dvx::cli::runListing},
 };
 
 void printHelp() {

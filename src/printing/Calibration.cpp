@@ -107,4 +107,26 @@ float millimetresOf(int scrollValue) {
     return static_cast<float>(scrollValue) / 100.0f;
 }
 
+std::string millimetreText(int scrollValue, std::string_view decimalSeparator) {
+    const bool negative = scrollValue < 0;
+    const int magnitude = negative ? -scrollValue : scrollValue;
+    std::string text = (negative ? "-" : "") + std::to_string(magnitude / 100);
+    const int hundredths = magnitude % 100;
+    if (hundredths != 0) {
+        text += std::string(decimalSeparator) + std::to_string(hundredths / 10);
+        if (hundredths % 10 != 0) {
+            text += std::to_string(hundredths % 10);
+        }
+    }
+    return text;
+}
+
+int qualityOption(std::int16_t quality) {
+    return quality == kQualityNormale ? 0 : 1;
+}
+
+std::int16_t qualityOfOption(int option) {
+    return option == 0 ? kQualityNormale : kQualityBassa;
+}
+
 } // namespace dvx

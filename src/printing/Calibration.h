@@ -55,5 +55,12 @@ inline constexpr int kPositionScrollMax = 30000;
 inline constexpr int kDistanceScrollMax = 3000;
 int scrollValueOf(float millimetres, int maximum); // rounded, within 0..maximum
 float millimetresOf(int scrollValue);
+// A scroll bar's value as its text box shows it: "12.34", "5.5", "5", with
+// the locale's decimal separator.
+std::string millimetreText(int scrollValue, std::string_view decimalSeparator = ".");
+
+// The quality options "&Normale" (0) and "&Bassa" (1).
+int qualityOption(std::int16_t quality); // 0 for 9999, 1 for anything else
+std::int16_t qualityOfOption(int option);
 
 } // namespace dvx

@@ -2,6 +2,8 @@
 
 #include "ConditionWindows.h"
 #include "MatricesWindows.h"
+#include "PrintingWindows.h"
+#include "ReportWindows.h"
 
 #include <algorithm>
 #include <array>
@@ -16,7 +18,9 @@ constexpr std::array kRows{
     HubRow{"menuFisse", &openFisse},          HubRow{"menuPariDispari", &openPari},
     HubRow{"menuSomma", &openSomma},          HubRow{"menuRidotto", &openRidotto},
     HubRow{"cmdAdatta", &openAdatta},         HubRow{"menuadattamatrice", &openAdatta},
-    HubRow{"mnu_Elenco", &openMatDisp},
+    HubRow{"mnu_Elenco", &openMatDisp},       HubRow{"menuschedine", &openStampa},
+    HubRow{"cmdSchedine", &openStampa},       HubRow{"menutabulato", &openTabulato},
+    HubRow{"cmdTabulato", &openTabulato},     HubRow{"menuImpostazioni", &openImpostazioni},
 };
 
 } // namespace

@@ -122,8 +122,9 @@ constexpr ButtonSpec kButtons[] = {
 
 frmMAIN::frmMAIN(AppState& app, Platform& platform, QWidget* parent)
     : QMainWindow(parent), app_(app),
-      platform_(platform), context_{app, platform, this, modeless_,
-                                    [this] { refreshFromState(); }} {
+      platform_(platform), context_{
+                               app,      platform, this, modeless_, [this] { refreshFromState(); },
+                               &printer_} {
     setObjectName("frmMAIN");
     const QLocale locale;
     separators_.thousands = locale.groupSeparator().toStdString();

@@ -6,6 +6,7 @@
 #include "Format.h"
 #include "MainWindowState.h"
 #include "ModelessWindows.h"
+#include "QtPrinter.h"
 #include "WindowContext.h"
 
 #include <QMainWindow>
@@ -93,6 +94,7 @@ private:
     Separators separators_;
     FileSession fileSession_;
     ModelessWindows modeless_;
+    QtPrinter printer_{this};
     WindowContext context_;
     CellGrid* grnum_ = nullptr;
     CellGrid* grScud_ = nullptr;

@@ -12,6 +12,7 @@ namespace dvx {
 struct AppState;
 class Platform;
 class ModelessWindows;
+class Printer;
 
 struct WindowContext {
     AppState& app;
@@ -21,6 +22,8 @@ struct WindowContext {
     // The main window shows the system again (state, status bar, check
     // marks) after a window changed it, for example by adapting a matrix.
     std::function<void()> systemChanged;
+    // The print system: printers, previews, PDF files.
+    Printer* printer = nullptr;
 };
 
 } // namespace dvx

@@ -148,6 +148,19 @@ TEST(Calibration, ScrollBarsHoldHundredthsOfAMillimetre) {
     EXPECT_EQ(scrollValueOf(400.0f, kPositionScrollMax), kPositionScrollMax);
     EXPECT_EQ(scrollValueOf(31.0f, kDistanceScrollMax), kDistanceScrollMax);
     EXPECT_EQ(scrollValueOf(-2.0f, kDistanceScrollMax), 0);
+    EXPECT_EQ(millimetreText(1234), "12.34");
+    EXPECT_EQ(millimetreText(508, ","), "5,08");
+    EXPECT_EQ(millimetreText(550), "5.5");
+    EXPECT_EQ(millimetreText(500), "5");
+    EXPECT_EQ(millimetreText(0), "0");
+}
+
+TEST(Calibration, QualityOptionsAreNormaleForNineNineNineNineOnly) {
+    EXPECT_EQ(qualityOption(kQualityNormale), 0);
+    EXPECT_EQ(qualityOption(kQualityBassa), 1);
+    EXPECT_EQ(qualityOption(0), 1);
+    EXPECT_EQ(qualityOfOption(0), 9999);
+    EXPECT_EQ(qualityOfOption(1), 1111);
 }
 
 struct ChoiceCase {
