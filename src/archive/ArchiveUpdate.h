@@ -11,6 +11,7 @@
 namespace dvx {
 
 class Downloader;
+struct DownloadResult;
 class Platform;
 
 inline constexpr std::string_view kDownloadFileName = "decavx_download.dat";
@@ -34,6 +35,8 @@ std::string downloadPath();
 // True when the file was downloaded.
 bool DownloadFile(Downloader& downloader, const std::string& url, const std::string& localFile,
                   Platform& platform);
+// What DownloadFile says about a download that has ended.
+bool downloadSucceeded(const DownloadResult& result, Platform& platform);
 
 enum class UpdateOutcome {
     Updated,        // archive replaced in memory and on disk
@@ -41,6 +44,7 @@ enum class UpdateOutcome {
     NothingRead,    // the reply held no draw, or a draw could not be read: nothing changed
     SaveFailed,     // archive replaced in memory, the file kept its previous content
     Failed,         // an unexpected error; nothing changed
+    Cancelled,      // the user stopped the download; nothing changed, nothing shown
 };
 
 struct UpdateRequest {
@@ -55,6 +59,11 @@ struct UpdateRequest {
 // its file change only when the reply held draws and all of them were read.
 UpdateOutcome updateArchive(Archivio& archivio, const UpdateRequest& request,
                             Downloader& downloader, Platform& platform);
+
+// The same steps once the download of request.url into request.downloadPath
+// has ended with result: for a window that downloads without blocking.
+UpdateOutcome finishUpdate(Archivio& archivio, const UpdateRequest& request,
+                           const DownloadResult& result, Platform& platform);
 
 // True when the window must refill its draw list after the update.
 constexpr bool archiveChanged(UpdateOutcome outcome) {

@@ -2,6 +2,8 @@
 
 #include "NumberSet.h"
 
+#include <bit>
+
 namespace dvx {
 
 namespace {
@@ -12,6 +14,11 @@ bool startsCharacter(char byte) {
 }
 
 } // namespace
+
+bool holdsDraw(const Estrazione& draw) {
+    const auto bits = static_cast<std::uint32_t>(draw.numeri);
+    return (bits & ~0xFFFFFu) == 0 && std::popcount(bits) == kColumnSize;
+}
 
 std::string fixedText(std::string_view text, int width) {
     std::string out;

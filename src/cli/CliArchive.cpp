@@ -9,6 +9,7 @@
 #include "Downloader.h"
 #include "DrawList.h"
 #include "FileReplace.h"
+#include "Ritardi.h"
 #include "ServerAddress.h"
 #include "Statistics.h"
 
@@ -152,6 +153,10 @@ int runStats(Args& args) {
     for (const auto statistic : {Statistic::Consecutivi, Statistic::Ripetuti, Statistic::Pari,
                                  Statistic::Dispari, Statistic::Somma, Statistic::Frequenza}) {
         printChart(chartOf(tables, statistic));
+    }
+    std::cout << kRitardiName << " (" << kCurrentDelayName << " / " << kLongestDelayName << ")\n";
+    for (const auto& label : ritardiLabels(ritardiOf(archivio))) {
+        std::cout << "  " << label << "\n";
     }
     return 0;
 }

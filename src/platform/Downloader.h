@@ -12,6 +12,7 @@ struct DownloadResult {
         Done,       // the whole reply body is in the local file
         Failed,     // no usable reply: unreachable, refused, HTTP error, cut short, timed out
         LocalError, // the reply came but could not be written to the local file
+        Cancelled,  // the user stopped it; the local file is as it was
     };
     Status status = Status::Failed;
     std::error_code localError; // with LocalError

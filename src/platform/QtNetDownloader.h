@@ -3,21 +3,13 @@
 // the reply is complete, has failed or has taken too long.
 
 #include "Downloader.h"
+#include "QtNetFetch.h"
 
-#include <chrono>
 #include <memory>
 
 class QCoreApplication;
 
 namespace dvx {
-
-struct DownloadLimits {
-    // Give up when the server sends nothing for this long...
-    std::chrono::milliseconds stall{30000};
-    // ...or when the whole download takes longer than this.
-    std::chrono::milliseconds total{300000};
-    int maxRedirects = 10;
-};
 
 // Works inside a running Qt program (the desktop's QApplication) and without
 // one (the command line, tests): when no application object exists, the
