@@ -164,6 +164,7 @@ StatChart chartOf(const StatTables& tables, Statistic statistic) {
             label = formatPicture(key, "00");
         }
         chart.values.push_back(value);
+        chart.keys.push_back(label);
         chart.labels.push_back(label + " --> " + formatPicture(value, "     0"));
     }
     return chart;
