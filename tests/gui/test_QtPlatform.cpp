@@ -25,6 +25,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    int width = 0;
 };
 
 // Answers the next message box by pressing the button with caption press
@@ -36,6 +37,7 @@ void answerNextBox(SeenBox& seen, const QString& press) {
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
+        seen.width = box->width();
         for (auto* button : box->buttons()) {
             seen.buttons << button->text();
         }
@@ -63,7 +65,34 @@ private slots:
     void savedNameGetsTheFilterExtension_data();
     void savedNameGetsTheFilterExtension();
     void qtDialogsSpeakItalian();
+    void boxIsWideEnoughForItsTitle_data();
+    void boxIsWideEnoughForItsTitle();
 };
+
+void TestQtPlatform::boxIsWideEnoughForItsTitle_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("spaced error") << " !!! E R R O R E !!! "
+                                  << "Errore";
+    QTest::newRow("busy") << "Elaborazione in corso..."
+                          << "Attendere";
+    QTest::newRow("spaced warning") << "A T T E N Z I O N E"
+                                    << "No";
+}
+
+void TestQtPlatform::boxIsWideEnoughForItsTitle() {
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QtPlatform platform("Decaventrix");
+    SeenBox seen;
+    answerNextBox(seen, "OK");
+    platform.message(text.toStdString(), title.toStdString(), Icon::Critical, Buttons::Ok);
+    QCOMPARE(seen.title, title);
+    QVERIFY2(seen.width >= messageBoxWidthForTitle(title),
+             qPrintable(QString("%1 < %2").arg(seen.width).arg(messageBoxWidthForTitle(title))));
+    // Wider than the short text alone would make it.
+    QVERIFY(seen.width > QFontMetrics(QApplication::font()).horizontalAdvance(title));
+}
 
 void TestQtPlatform::messageShowsWhatWasAsked_data() {
     QTest::addColumn<QString>("title");
