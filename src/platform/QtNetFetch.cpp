@@ -48,7 +48,8 @@ void QtNetFetch::start(const std::string& url, const std::string& localFile) {
     cancelled_ = false;
     localFile_ = localFile;
     const QUrl address(QString::fromStdString(url), QUrl::StrictMode);
-    if (!address.isValid() || (address.scheme() != "http" && address.scheme() != "https")) {
+    if (!address.isValid() ||
+        (address.scheme() != QLatin1String("http") && address.scheme() != QLatin1String("https"))) {
         // Reported from the event loop, as every other outcome is.
         QTimer::singleShot(0, this, [this, url] {
             end(failed(DownloadResult::Status::Failed, "not an http or https address: " + url));

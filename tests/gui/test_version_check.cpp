@@ -49,22 +49,19 @@ void TestVersionCheck::replies_data() {
     QTest::addColumn<QString>("offered"); // "" for none
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("fileKept");
-    QTest::newRow("newer") << "/newer"
-                           << "1.10.0"
-                           << "" << true;
-    QTest::newRow("same") << "/same"
-                          << ""
-                          << "" << false;
+    QTest::newRow("newer") << QStringLiteral("/newer") << QStringLiteral("1.10.0")
+                           << QStringLiteral("") << true;
+    QTest::newRow("same") << QStringLiteral("/same") << QStringLiteral("") << QStringLiteral("")
+                          << false;
     QTest::newRow("missing part")
-        << "/short"
-        << ""
-        << "Error 9 (Subscript out of range) in procedure NewVersion of Modulo corpo" << true;
-    QTest::newRow("not found") << "/nothing"
-                               << ""
-                               << "" << false;
-    QTest::newRow("refused") << ""
-                             << ""
-                             << "" << false;
+        << QStringLiteral("/short") << QStringLiteral("")
+        << QStringLiteral(
+               "Error 9 (Subscript out of range) in procedure NewVersion of Modulo corpo")
+        << true;
+    QTest::newRow("not found") << QStringLiteral("/nothing") << QStringLiteral("")
+                               << QStringLiteral("") << false;
+    QTest::newRow("refused") << QStringLiteral("") << QStringLiteral("") << QStringLiteral("")
+                             << false;
 }
 
 void TestVersionCheck::replies() {
@@ -83,7 +80,7 @@ void TestVersionCheck::replies() {
     QCOMPARE(offer.has_value(), !offered.isEmpty());
     if (offer) {
         QCOMPARE(QString::fromStdString(offer->remoteVersion), offered);
-        QCOMPARE(QString::fromStdString(offer->localVersion), QString("1.2.3"));
+        QCOMPARE(QString::fromStdString(offer->localVersion), QStringLiteral("1.2.3"));
     }
     if (message.isEmpty()) {
         QVERIFY(platform.messages.empty());
