@@ -2,6 +2,7 @@
 
 #include "Format.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace dvx {
@@ -32,6 +33,21 @@ StatisticsFigures recomputeStatistics(const Archivio& archivio, const std::strin
     figures.ritardi = ritardiOf(archivio);
     figures.draws = figures.ritardi.draws;
     return figures;
+}
+
+AxisScale axisScale(std::int32_t highest) {
+    // A tenth more than the tallest bar, at least one more.
+    const std::int64_t wanted = std::max<std::int64_t>(highest + 1, highest + highest / 10);
+    std::int64_t step = 1;
+    for (std::int64_t power = 1;; power *= 10) {
+        for (const std::int64_t factor : {1, 2, 5}) {
+            step = factor * power;
+            if ((wanted + step - 1) / step <= 10) {
+                const auto ticks = (wanted + step - 1) / step;
+                return {static_cast<std::int32_t>(ticks * step), static_cast<std::int32_t>(step)};
+            }
+        }
+    }
 }
 
 ChartView statView(const StatisticsFigures& figures, int view) {

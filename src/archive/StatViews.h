@@ -53,4 +53,14 @@ struct ChartView {
 // view 0..kStatViews-1.
 ChartView statView(const StatisticsFigures& figures, int view);
 
+// The value axis of a chart whose tallest bar is highest: whole-number ticks
+// of 1, 2 or 5 times a power of ten, at most ten of them, and a top above
+// the tallest bar, with room for its value.
+struct AxisScale {
+    std::int32_t top;
+    std::int32_t step;
+    friend bool operator==(const AxisScale&, const AxisScale&) = default;
+};
+AxisScale axisScale(std::int32_t highest);
+
 } // namespace dvx

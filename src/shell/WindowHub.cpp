@@ -1,6 +1,8 @@
 #include "WindowHub.h"
 
+#include "ArchiveWindows.h"
 #include "ConditionWindows.h"
+#include "VersionWindows.h"
 
 #include <algorithm>
 #include <array>
@@ -11,9 +13,16 @@ namespace {
 
 // Menu entries and buttons that open the same window have a row each.
 constexpr std::array kRows{
-    HubRow{"menuColonnaFiltro", &openFiltri}, HubRow{"menuConsecutivi", &openConsecutivi},
-    HubRow{"menuFisse", &openFisse},          HubRow{"menuPariDispari", &openPari},
-    HubRow{"menuSomma", &openSomma},          HubRow{"menuRidotto", &openRidotto},
+    HubRow{"menuColonnaFiltro", &openFiltri},
+    HubRow{"menuConsecutivi", &openConsecutivi},
+    HubRow{"menuFisse", &openFisse},
+    HubRow{"menuPariDispari", &openPari},
+    HubRow{"menuSomma", &openSomma},
+    HubRow{"menuRidotto", &openRidotto},
+    HubRow{"menuEstrazioni", &openArchivio},
+    HubRow{"cmdArchivio", &openArchivio},
+    HubRow{"menuStatistiche", &openStatistiche},
+    HubRow{"menuinfo", &openAbout},
 };
 
 } // namespace

@@ -92,5 +92,23 @@ TEST(StatView, RecomputingWritesTheFileAndReportsItsErrors) {
     EXPECT_EQ(figures.tables.frequenza[1], 2);
 }
 
+TEST(StatView, AxisScaleHasWholeTicksAboveTheTallestBar) {
+    struct Case {
+        std::int32_t highest;
+        AxisScale expected;
+    };
+    for (const auto& c :
+         {Case{0, {1, 1}}, Case{1, {2, 1}}, Case{2, {3, 1}}, Case{9, {10, 1}}, Case{10, {12, 2}},
+          Case{97, {120, 20}}, Case{1000, {1200, 200}}, Case{18000, {20000, 2000}}}) {
+        EXPECT_EQ(axisScale(c.highest), c.expected) << c.highest;
+    }
+    for (std::int32_t highest = 0; highest < 5000; highest += 7) {
+        const auto scale = axisScale(highest);
+        EXPECT_GT(scale.top, highest);
+        EXPECT_EQ(scale.top % scale.step, 0);
+        EXPECT_LE(scale.top / scale.step, 10);
+    }
+}
+
 } // namespace
 } // namespace dvx
