@@ -48,11 +48,13 @@ protected:
 private:
     void place() {
         const int offset = list_->frameWidth() + list_->contentsMargins().left() + 2;
-        const int advance =
-            QFontMetrics(labels_.front().label->font()).horizontalAdvance(QLatin1Char(' '));
+        // Fixed-pitch glyphs are seldom a whole number of pixels wide: measure
+        // the run of blanks before each field, not one blank times its column.
+        const QFontMetricsF metrics(labels_.front().label->font());
         for (const auto& [label, column] : labels_) {
             label->adjustSize();
-            label->move(offset + column * advance, 0);
+            label->move(
+                offset + qRound(metrics.horizontalAdvance(QString(column, QLatin1Char(' ')))), 0);
         }
     }
 

@@ -3,11 +3,13 @@
 #include "NewVersion.h"
 #include "Platform.h"
 #include "QtFormSetup.h"
+#include "QtPlatform.h"
 #include "QtText.h"
 
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 namespace dvx {
@@ -45,6 +47,8 @@ frmNewVersion::frmNewVersion(Platform& platform, QString pageAddress, QWidget* p
     layout->addLayout(versions);
     layout->addWidget(lbURL_);
     layout->addWidget(close, 0, Qt::AlignRight);
+    // Wide enough for the window manager to show the whole caption.
+    layout->addItem(new QSpacerItem(messageBoxWidthForTitle(windowTitle()), 0));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

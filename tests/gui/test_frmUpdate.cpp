@@ -87,6 +87,13 @@ template <class T> T* child(QWidget& window, const char* name) {
     return found;
 }
 
+void screenshot(QWidget& window, const QString& name) {
+    const auto folder = qEnvironmentVariable("DVX_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+}
+
 // Lets the event loop run until the window's update ends.
 UpdateOutcome waitForUpdate(frmUpdate& window, QSignalSpy& finished) {
     if (finished.isEmpty() && !finished.wait(20000)) {
@@ -139,6 +146,8 @@ void TestFrmUpdate::listsTheDrawsLastFirst() {
     QCOMPARE(update->toolTip(), QStringLiteral("Click per iniziare l'aggiornamento"));
     QCOMPARE(child<QPushButton>(window, "cmdStatistiche")->toolTip(),
              QStringLiteral("Click per visualizzare le statistiche"));
+    window.show();
+    screenshot(window, QStringLiteral("frmUpdate"));
 }
 
 void TestFrmUpdate::emptyArchiveKeepsTheInitialTexts() {
@@ -202,6 +211,7 @@ void TestFrmUpdate::goodReplyReplacesListFileAndStatistics() {
     QVERIFY(child<QPushButton>(window, "cmdAnnulla")->isVisible());
     QVERIFY(!child<QListWidget>(window, "lst")->isVisible());
     QVERIFY(child<QLabel>(window, "lbElaborazione")->isVisible());
+    screenshot(window, QStringLiteral("frmUpdate-busy"));
     QCOMPARE(waitForUpdate(window, finished), UpdateOutcome::Updated);
 
     QVERIFY(f.platform.messages.empty());
