@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "OptionLook.h"
 #include "Platform.h"
+#include "QtFormSetup.h"
 #include "QtPlatform.h"
 #include "QtText.h"
 
@@ -129,6 +130,7 @@ frmStatistiche::frmStatistiche(AppState& app, Platform& platform, QWidget* paren
     layout->addWidget(lbElaborazione_);
     layout->addWidget(frameContainer_, 1);
     resize(960, 600);
+    centreOnScreen(*this);
 }
 
 void frmStatistiche::refreshStat() {

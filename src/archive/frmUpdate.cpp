@@ -5,6 +5,7 @@
 #include "ModelessWindows.h"
 #include "Platform.h"
 #include "ProgramInfo.h"
+#include "QtFormSetup.h"
 #include "QtNetFetch.h"
 #include "QtPlatform.h"
 #include "QtText.h"
@@ -158,6 +159,7 @@ frmUpdate::frmUpdate(WindowContext& context, QWidget* parent)
     resize(width, 560);
     showControls();
     PopolaListView();
+    centreOnScreen(*this);
 }
 
 frmUpdate::~frmUpdate() = default;
