@@ -27,9 +27,12 @@ std::string unexpectedErrorMessage(const ClassicError& error, std::string_view s
            "\r\nin procedure cmdUpdate_Click of Form frmUpdate";
 }
 
-UpdateOutcome runUpdate(Archivio& archivio, const UpdateRequest& request, Downloader& downloader,
-                        Platform& platform) {
-    if (!DownloadFile(downloader, request.url, request.downloadPath, platform)) {
+UpdateOutcome readAndSave(Archivio& archivio, const UpdateRequest& request,
+                          const DownloadResult& result, Platform& platform) {
+    if (result.status == DownloadResult::Status::Cancelled) {
+        return UpdateOutcome::Cancelled;
+    }
+    if (!downloadSucceeded(result, platform)) {
         platform.message(kDownloadFailedText, request.caption, Icon::Critical);
         return UpdateOutcome::DownloadFailed;
     }
@@ -65,6 +68,22 @@ UpdateOutcome runUpdate(Archivio& archivio, const UpdateRequest& request, Downlo
                                                                    : UpdateOutcome::SaveFailed;
 }
 
+// Runs the update's steps; an unexpected error is shown with the update's
+// own message and changes nothing.
+template <class Steps>
+UpdateOutcome guarded(const UpdateRequest& request, Platform& platform, Steps steps) {
+    ClassicError error;
+    try {
+        return steps();
+    } catch (const std::bad_alloc&) {
+        error = {7, "Out of memory"};
+    } catch (const std::exception&) {
+        error = classicError(kErrInvalidCall);
+    }
+    platform.message(unexpectedErrorMessage(error, request.programTitle));
+    return UpdateOutcome::Failed;
+}
+
 } // namespace
 
 std::string frmUpdateCaption(std::string_view programTitle) {
@@ -96,7 +115,10 @@ TemporaryDownload::~TemporaryDownload() {
 
 bool DownloadFile(Downloader& downloader, const std::string& url, const std::string& localFile,
                   Platform& platform) {
-    const auto result = downloader.download(url, localFile);
+    return downloadSucceeded(downloader.download(url, localFile), platform);
+}
+
+bool downloadSucceeded(const DownloadResult& result, Platform& platform) {
     if (result.status == DownloadResult::Status::LocalError) {
         platform.message(
             errorMessage(writeErrorOf(result.localError), "DownloadFile of Modulo corpo"));
@@ -106,16 +128,16 @@ bool DownloadFile(Downloader& downloader, const std::string& url, const std::str
 
 UpdateOutcome updateArchive(Archivio& archivio, const UpdateRequest& request,
                             Downloader& downloader, Platform& platform) {
-    ClassicError error;
-    try {
-        return runUpdate(archivio, request, downloader, platform);
-    } catch (const std::bad_alloc&) {
-        error = {7, "Out of memory"};
-    } catch (const std::exception&) {
-        error = classicError(kErrInvalidCall);
-    }
-    platform.message(unexpectedErrorMessage(error, request.programTitle));
-    return UpdateOutcome::Failed;
+    return guarded(request, platform, [&] {
+        const auto result = downloader.download(request.url, request.downloadPath);
+        return readAndSave(archivio, request, result, platform);
+    });
+}
+
+UpdateOutcome finishUpdate(Archivio& archivio, const UpdateRequest& request,
+                           const DownloadResult& result, Platform& platform) {
+    return guarded(request, platform,
+                   [&] { return readAndSave(archivio, request, result, platform); });
 }
 
 } // namespace dvx

@@ -12,6 +12,7 @@
 namespace dvx {
 
 class Downloader;
+struct DownloadResult;
 class Platform;
 
 // The download file's name begins so; the rest makes it this process's own.
@@ -58,6 +59,8 @@ private:
 // True when the file was downloaded.
 bool DownloadFile(Downloader& downloader, const std::string& url, const std::string& localFile,
                   Platform& platform);
+// What DownloadFile says about a download that has ended.
+bool downloadSucceeded(const DownloadResult& result, Platform& platform);
 
 enum class UpdateOutcome {
     Updated,        // archive replaced in memory and on disk
@@ -67,6 +70,7 @@ enum class UpdateOutcome {
     Kept,           // the reply held fewer draws than the archive; the user kept it
     SaveFailed,     // archive replaced in memory, the file kept its previous content
     Failed,         // an unexpected error; nothing changed
+    Cancelled,      // the user stopped the download; nothing changed, nothing shown
 };
 
 struct UpdateRequest {
@@ -83,6 +87,11 @@ struct UpdateRequest {
 // holds replaces it only when the user answers Yes to shrinkQuestion.
 UpdateOutcome updateArchive(Archivio& archivio, const UpdateRequest& request,
                             Downloader& downloader, Platform& platform);
+
+// The same steps once the download of request.url into request.downloadPath
+// has ended with result: for a window that downloads without blocking.
+UpdateOutcome finishUpdate(Archivio& archivio, const UpdateRequest& request,
+                           const DownloadResult& result, Platform& platform);
 
 // True when the window must refill its draw list after the update.
 constexpr bool archiveChanged(UpdateOutcome outcome) {

@@ -10,6 +10,27 @@ std::string drawListLine(const Estrazione& draw) {
            formatPicture(draw.numerone, "0#");
 }
 
+std::array<DrawListColumn, 5> drawListColumns() {
+    // Every line has the same layout: read the field starts off a sample.
+    const auto sample = drawListLine(
+        Estrazione{std::string(kDataLength, 'd'), std::string(kOraLength, 'o'), 1, 0x3FF, 1});
+    std::array<DrawListColumn, 5> columns{
+        {{"Concorso", 0}, {"Data", 0}, {"Ora", 0}, {"Colonna Vincente", 0}, {"Numerone", 0}}};
+    int field = 0;
+    bool inField = false;
+    for (int i = 0; i < static_cast<int>(sample.size()) && field < 5; ++i) {
+        const char c = sample[static_cast<std::size_t>(i)];
+        if (c == '|') {
+            inField = false;
+            ++field;
+        } else if (c != ' ' && !inField) {
+            inField = true;
+            columns[static_cast<std::size_t>(field)].column = i;
+        }
+    }
+    return columns;
+}
+
 DrawList PopolaListView(const Archivio& archivio) {
     DrawList list;
     for (int i = archivio.upperBound(); i >= 1; --i) {

@@ -4,6 +4,7 @@
 
 #include "Archivio.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,14 @@ inline constexpr std::string_view kTotalInitialText = "00000000";
 
 // "  00123     |   10/12/2026   |   14:00   |   01   03 ...   |   07"
 std::string drawListLine(const Estrazione& draw);
+
+// The labels above the list and the character column where each stands,
+// the start of its field in every line.
+struct DrawListColumn {
+    std::string_view label;
+    int column;
+};
+std::array<DrawListColumn, 5> drawListColumns();
 
 struct DrawList {
     std::vector<std::string> lines; // top line first: the last draw of the archive

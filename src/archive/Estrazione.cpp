@@ -2,6 +2,8 @@
 
 #include "NumberSet.h"
 
+#include <bit>
+
 namespace dvx {
 
 namespace {
@@ -17,6 +19,9 @@ bool holdsValidDraw(const Estrazione& draw) {
     constexpr NumberSet kAllNumbers = (NumberSet{1} << kNumbers) - 1;
     return (draw.numeri & ~kAllNumbers) == 0 && countOf(draw.numeri) == kColumnSize &&
            draw.numerone <= kNumbers;
+bool holdsDraw(const Estrazione& draw) {
+    const auto bits = static_cast<std::uint32_t>(draw.numeri);
+    return (bits & ~0xFFFFFu) == 0 && std::popcount(bits) == kColumnSize;
 }
 
 std::string fixedText(std::string_view text, int width) {

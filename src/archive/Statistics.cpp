@@ -60,14 +60,6 @@ void appendLine(std::string& out, const Estrazione& draw, const DrawFigures& f) 
     out += "\r\n";
 }
 
-// Ten numbers 1..20 and nothing else: what every table and line expects. An
-// archive file can hold other sets (it keeps whatever is not 0); they are
-// left out like empty records, so no figure can fall outside its table.
-bool holdsDraw(const Estrazione& draw) {
-    const auto bits = static_cast<std::uint32_t>(draw.numeri);
-    return (bits & ~0xFFFFFu) == 0 && popcount(draw.numeri) == kColumnSize;
-}
-
 } // namespace
 
 DrawFigures figuresOf(NumberSet numeri, NumberSet previous) {
@@ -173,6 +165,7 @@ StatChart chartOf(const StatTables& tables, Statistic statistic) {
             label = formatPicture(key, "00");
         }
         chart.values.push_back(value);
+        chart.keys.push_back(label);
         chart.labels.push_back(label + " --> " + formatPicture(value, "     0"));
     }
     return chart;

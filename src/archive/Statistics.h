@@ -88,6 +88,7 @@ StatTables Statistiche(const Archivio& archivio, const std::string& csvPath, Pla
 struct StatChart {
     std::string name;
     std::vector<std::int32_t> values;
+    std::vector<std::string> keys;   // e.g. "055-065"
     std::vector<std::string> labels; // e.g. "055-065 -->      12"
 };
 StatChart chartOf(const StatTables& tables, Statistic statistic);

@@ -12,6 +12,7 @@
 #include "DrawList.h"
 #include "ErrorCodes.h"
 #include "FileReplace.h"
+#include "Ritardi.h"
 #include "ServerAddress.h"
 #include "Statistics.h"
 #include "TemporaryFolder.h"
@@ -172,6 +173,10 @@ int runStats(Args& args) {
     for (const auto statistic : {Statistic::Consecutivi, Statistic::Ripetuti, Statistic::Pari,
                                  Statistic::Dispari, Statistic::Somma, Statistic::Frequenza}) {
         printChart(chartOf(run.tables, statistic));
+    }
+    std::cout << kRitardiName << " (" << kCurrentDelayName << " / " << kLongestDelayName << ")\n";
+    for (const auto& label : ritardiLabels(ritardiOf(archivio))) {
+        std::cout << "  " << label << "\n";
     }
     return 0;
 }

@@ -21,7 +21,8 @@ inline constexpr std::string_view kArchiveUsage =
 
 inline constexpr std::string_view kStatsUsage =
     "stats --archive FILE.dat --csv FILE.csv\n"
-    "      write the statistics file and print the six distributions";
+    "      write the statistics file, print the six distributions\n"
+    "      and each number's current and longest delay";
 
 int runArchive(Args& args);
 int runStats(Args& args);

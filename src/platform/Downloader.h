@@ -18,6 +18,7 @@ struct DownloadResult {
         Failed,     // no usable reply: unreachable, refused, HTTP error, cut short,
                     // shorter than announced, too large, timed out
         LocalError, // the reply came but could not be written to the local file
+        Cancelled,  // the user stopped it; the local file is as it was
     };
     Status status = Status::Failed;
     std::error_code localError; // with LocalError

@@ -7,11 +7,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QTime>
 #include <QUrl>
 
+#include <algorithm>
 #include <utility>
 
 namespace dvx {
@@ -67,6 +72,35 @@ QString qtMessageText(std::string_view text) {
     result.replace(u'\r', u'\n');
     return result;
 }
+
+int messageBoxWidthForTitle(const QString& title) {
+    // Title bars often use a bold font a little larger than the dialog's;
+    // the frame adds the window icon and the close button beside the title.
+    auto font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.1);
+    constexpr int kFrameAllowance = 120;
+    return QFontMetrics(font).horizontalAdvance(title) + kFrameAllowance;
+}
+
+namespace {
+
+// A message box sizes itself to its text alone; a spacer across its grid
+// keeps it at least as wide as the title needs.
+void keepTitleVisible(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) {
+        return;
+    }
+    int width = messageBoxWidthForTitle(box.windowTitle());
+    if (const auto* screen = box.screen()) {
+        width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+    }
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
 
 QtPlatform::QtPlatform(QString programTitle) : programTitle_(std::move(programTitle)) {}
 
@@ -130,6 +164,7 @@ Answer QtPlatform::message(std::string_view text, std::string_view title, Icon i
             b->setText(QString::fromUtf8(caption));
         }
     }
+    keepTitleVisible(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -17,6 +17,9 @@ QString qtFileFilter(std::string_view filter);
 QString qtDefaultSuffix(std::string_view filter);
 // Texts break lines at CR, CR LF or LF.
 QString qtMessageText(std::string_view text);
+// The width a message box needs so the window manager can show its whole
+// title: the title in the title-bar font, the icon and buttons of the frame.
+int messageBoxWidthForTitle(const QString& title);
 
 class QtPlatform final : public Platform {
 public:

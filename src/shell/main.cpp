@@ -9,6 +9,8 @@
 #include "QtItalianTexts.h"
 #include "QtPlatform.h"
 #include "QtSingleInstance.h"
+#include "QtVersionCheck.h"
+#include "VersionWindows.h"
 #include "frmMAIN.h"
 #include "frmSplash.h"
 
@@ -23,10 +25,6 @@
 #include <filesystem>
 
 namespace {
-
-// The check for a newer program version belongs to its own subsystem; until
-// it is part of the program, start-up goes on as when no newer version exists.
-void checkForNewVersion() {}
 
 // Lets the event loop run for ms milliseconds, or until the splash closes.
 void timedWait(int ms, const QPointer<QWidget>& splash) {
@@ -78,7 +76,11 @@ int main(int argc, char** argv) {
     splash->activateWindow(); // so a key closes it too
     QCoreApplication::processEvents();
 
-    checkForNewVersion();
+    // The server is asked now; the answer is awaited once the main window is
+    // built and the splash has had its second, never beyond the check's limit.
+    dvx::QtVersionCheck versionCheck(
+        {app.serverAddress, dvx::versionText(), dvx::versionFilePath()});
+    versionCheck.start();
 
     dvx::frmMAIN window(app, platform);
     platform.setDialogParent(&window);
@@ -90,6 +92,13 @@ int main(int argc, char** argv) {
     });
 
     timedWait(1000, splash);
+    if (const auto offer = versionCheck.finish(platform)) {
+        if (splash) {
+            splash->close();
+        }
+        dvx::announceNewVersion(offer, platform, app.serverAddress);
+        return 0;
+    }
     if (splash) {
         splash->close();
     }

@@ -7,6 +7,7 @@
 #include "Model.h"
 #include "ServerAddress.h"
 #include "Settings.h"
+#include "StatViews.h"
 #include "WinningColumn.h"
 
 #include <string>
@@ -18,9 +19,10 @@ struct AppState {
     SystemState system;
     Archivio archivio;                                // the draw archive, loaded at start-up
     std::string serverAddress{kDefaultServerAddress}; // the vendor's web server
-    Settings settings;       // impostazioni.cfg, read when the main window loads
-    Calibration calibration; // print.cfg, read by the slip and calibration windows
-    WinningColumn winning;   // the single check's winning column
+    Settings settings;            // impostazioni.cfg, read when the main window loads
+    Calibration calibration;      // print.cfg, read by the slip and calibration windows
+    WinningColumn winning;        // the single check's winning column
+    StatisticsFigures statistics; // refreshStat's figures, recomputed over the archive
 };
 
 } // namespace dvx

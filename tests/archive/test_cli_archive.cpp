@@ -69,6 +69,13 @@ TEST_F(CliArchive, ImportWritesTheRecordsListAndStatsReadThem) {
               "70002;10/12/2026;23:00;01;03;05;07;09;11;13;15;17;19;20;5;0;10;1;100\r\n"
               "70001;9/12/2026 ;22:00;01;02;03;04;05;06;07;08;09;10;5;0;5;5;10;55\r\n");
     EXPECT_NE(run.out.find("Somma\n  055-065 -->      1\n"), std::string::npos) << run.out;
+    // 1 came out in both draws, 2 only in the older one, 20 in neither.
+    EXPECT_NE(run.out.find("Ritardi (Ritardo attuale / Ritardo massimo)\n"
+                           "  01 -->      0 /     0\n"
+                           "  02 -->      1 /     1\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("  20 -->      2 /     2\n"), std::string::npos) << run.out;
 }
 
 TEST_F(CliArchive, BadInputExitsWithTwoAndWritesNothing) {

@@ -7,11 +7,16 @@
 #include "DownloadReader.h"
 #include "FileReplace.h"
 #include "QtNetDownloader.h"
+#include "QtNetFetch.h"
 #include "RecordingPlatform.h"
 #include "ScratchFolder.h"
 #include "ServerAddress.h"
 #include "TestServer.h"
 #include "VersionCompare.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -355,6 +360,81 @@ TEST(DownloadFile, FailedDownloadKeepsThePreviousFile) {
     EXPECT_FALSE(DownloadFile(downloader, "not a web address", file, platform));
     EXPECT_EQ(scratch.read("decavx_download.dat"), "earlier reply");
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// Runs the event loop until fetch ends (or a minute passes); the time it took.
+std::chrono::milliseconds runUntilFinished(QtNetFetch& fetch) {
+    QElapsedTimer clock;
+    clock.start();
+    while (fetch.running() && clock.elapsed() < 60000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return std::chrono::milliseconds(clock.elapsed());
+}
+
+TEST(FetchWhileTheLoopRuns, GoodReplyReportsProgressAndWritesTheFile) {
+    test::TestServer server(vendorRoutes);
+    test::ScratchFolder scratch;
+    QtNetFetch fetch(kTestLimits);
+    qint64 received = 0;
+    int finished = 0;
+    QObject::connect(&fetch, &QtNetFetch::progress,
+                     [&](qint64 bytes, qint64) { received = bytes; });
+    QObject::connect(&fetch, &QtNetFetch::finished, [&] { ++finished; });
+    fetch.start(serverUrl(server.base() + "/good", kArchivePath), scratch.file("download.dat"));
+    EXPECT_TRUE(fetch.running());
+    runUntilFinished(fetch);
+    EXPECT_EQ(finished, 1);
+    EXPECT_TRUE(fetch.result().done()) << fetch.result().detail;
+    EXPECT_EQ(received, static_cast<qint64>(kReply.size()));
+    EXPECT_EQ(scratch.read("download.dat"), kReply);
+}
+
+TEST(FetchWhileTheLoopRuns, CancelStopsAStalledDownloadAndChangesNothing) {
+    test::TestServer server(vendorRoutes);
+    test::ScratchFolder scratch;
+    test::RecordingPlatform platform;
+    const auto file = scratch.write("download.dat", "earlier reply");
+    QtNetFetch fetch(DownloadLimits{60s, 60s, 5});
+    fetch.start(serverUrl(server.base() + "/stall", kArchivePath), file);
+    QTimer::singleShot(200, &fetch, [&] { fetch.cancel(); });
+    EXPECT_LT(runUntilFinished(fetch), 10s);
+    server.release();
+    EXPECT_EQ(fetch.result().status, DownloadResult::Status::Cancelled);
+    EXPECT_EQ(scratch.read("download.dat"), "earlier reply");
+
+    const Archivio old =
+        archiveOf({draw("01/01/2026", "08:00", 1, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}, 9)});
+    Archivio archivio = old;
+    const UpdateRequest request{"", file, scratch.file("decaventrix.dat"), kCaption, "Decaventrix"};
+    EXPECT_EQ(finishUpdate(archivio, request, fetch.result(), platform), UpdateOutcome::Cancelled);
+    EXPECT_EQ(archivio, old);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(scratch.file("decaventrix.dat")));
+}
+
+TEST(FetchWhileTheLoopRuns, SilentServerIsGivenUpAtTheTotalLimit) {
+    test::TestServer server(vendorRoutes);
+    test::ScratchFolder scratch;
+    // The stall limit alone would wait far longer: the total limit decides.
+    QtNetFetch fetch(DownloadLimits{60s, 500ms, 5});
+    fetch.start(serverUrl(server.base() + "/stall", kArchivePath), scratch.file("download.dat"));
+    const auto waited = runUntilFinished(fetch);
+    server.release();
+    EXPECT_EQ(fetch.result().status, DownloadResult::Status::Failed);
+    EXPECT_GE(waited, 300ms);
+    EXPECT_LT(waited, 10s);
+}
+
+TEST(FetchWhileTheLoopRuns, NotAWebAddressFailsFromTheLoop) {
+    QtNetFetch fetch(kTestLimits);
+    int finished = 0;
+    QObject::connect(&fetch, &QtNetFetch::finished, [&] { ++finished; });
+    fetch.start("ftp://127.0.0.1/file", "/nonexistent/file");
+    EXPECT_EQ(finished, 0); // not from inside start()
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(fetch.result().status, DownloadResult::Status::Failed);
 }
 
 } // namespace

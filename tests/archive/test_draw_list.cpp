@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <array>
 
 namespace dvx {
@@ -66,6 +68,20 @@ TEST(DrawList, LinesLastDrawFirstSkippingEmptyRecords) {
     EXPECT_EQ(drawOfListLine(list, 1), 1);
     EXPECT_EQ(drawOfListLine(list, 2), std::nullopt);
     EXPECT_EQ(drawOfListLine(list, -1), std::nullopt);
+}
+
+TEST(DrawList, ColumnLabelsStandOverTheirFields) {
+    const auto line =
+        drawListLine(draw("09/12/2026", "22:00", 7, {1, 3, 20, 4, 5, 6, 7, 8, 9, 10}, 5));
+    const auto columns = drawListColumns();
+    const char* expected[] = {"00007", "09/12/2026", "22:00", "01   03", "05"};
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        EXPECT_EQ(
+            line.substr(static_cast<std::size_t>(columns[i].column), std::strlen(expected[i])),
+            expected[i])
+            << columns[i].label;
+    }
+    EXPECT_EQ(columns[3].label, "Colonna Vincente");
 }
 
 TEST(DrawList, EmptyArchiveLeavesTheLabels) {

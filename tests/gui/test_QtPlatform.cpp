@@ -25,6 +25,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    int width = 0;
 };
 
 // Answers the next message box by pressing the button with caption press
@@ -36,6 +37,7 @@ void answerNextBox(SeenBox& seen, const QString& press) {
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
+        seen.width = box->width();
         for (auto* button : box->buttons()) {
             seen.buttons << button->text();
         }
@@ -63,7 +65,35 @@ private slots:
     void savedNameGetsTheFilterExtension_data();
     void savedNameGetsTheFilterExtension();
     void qtDialogsSpeakItalian();
+    void boxIsWideEnoughForItsTitle_data();
+    void boxIsWideEnoughForItsTitle();
 };
+
+void TestQtPlatform::boxIsWideEnoughForItsTitle_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("spaced error") << QStringLiteral(" !!! E R R O R E !!! ")
+                                  << QStringLiteral("Errore");
+    QTest::newRow("busy") << QStringLiteral("Elaborazione in corso...")
+                          << QStringLiteral("Attendere");
+    QTest::newRow("spaced warning")
+        << QStringLiteral("A T T E N Z I O N E") << QStringLiteral("No");
+}
+
+void TestQtPlatform::boxIsWideEnoughForItsTitle() {
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QtPlatform platform("Decaventrix");
+    SeenBox seen;
+    answerNextBox(seen, QStringLiteral("OK"));
+    platform.message(text.toStdString(), title.toStdString(), Icon::Critical, Buttons::Ok);
+    QCOMPARE(seen.title, title);
+    QVERIFY2(
+        seen.width >= messageBoxWidthForTitle(title),
+        qPrintable(QStringLiteral("%1 < %2").arg(seen.width).arg(messageBoxWidthForTitle(title))));
+    // Wider than the short text alone would make it.
+    QVERIFY(seen.width > QFontMetrics(QApplication::font()).horizontalAdvance(title));
+}
 
 void TestQtPlatform::messageShowsWhatWasAsked_data() {
     QTest::addColumn<QString>("title");
@@ -74,20 +104,21 @@ void TestQtPlatform::messageShowsWhatWasAsked_data() {
     QTest::addColumn<int>("shownIcon");
     QTest::addColumn<QStringList>("shownButtons");
     QTest::addColumn<int>("answer");
-    QTest::newRow("question yes") << "Attenzione" << int(Icon::Question) << int(Buttons::YesNo)
-                                  << "&Sì"
-                                  << "Attenzione" << int(QMessageBox::Question)
+    QTest::newRow("question yes") << QStringLiteral("Attenzione") << int(Icon::Question)
+                                  << int(Buttons::YesNo) << QStringLiteral("&Sì")
+                                  << QStringLiteral("Attenzione") << int(QMessageBox::Question)
                                   << QStringList{"&Sì", "&No"} << int(Answer::Yes);
     QTest::newRow("question escaped")
-        << "Attenzione" << int(Icon::Question) << int(Buttons::YesNo) << ""
-        << "Attenzione" << int(QMessageBox::Question) << QStringList{"&Sì", "&No"}
-        << int(Answer::No);
-    QTest::newRow("untitled ok") << "" << int(Icon::None) << int(Buttons::Ok) << "OK"
-                                 << "Decaventrix" << int(QMessageBox::NoIcon) << QStringList{"OK"}
+        << QStringLiteral("Attenzione") << int(Icon::Question) << int(Buttons::YesNo)
+        << QStringLiteral("") << QStringLiteral("Attenzione") << int(QMessageBox::Question)
+        << QStringList{"&Sì", "&No"} << int(Answer::No);
+    QTest::newRow("untitled ok") << QStringLiteral("") << int(Icon::None) << int(Buttons::Ok)
+                                 << QStringLiteral("OK") << QStringLiteral("Decaventrix")
+                                 << int(QMessageBox::NoIcon) << QStringList{"OK"}
                                  << int(Answer::Ok);
-    QTest::newRow("critical") << "E R R O R E" << int(Icon::Critical) << int(Buttons::OkCancel)
-                              << "Annulla"
-                              << "E R R O R E" << int(QMessageBox::Critical)
+    QTest::newRow("critical") << QStringLiteral("E R R O R E") << int(Icon::Critical)
+                              << int(Buttons::OkCancel) << QStringLiteral("Annulla")
+                              << QStringLiteral("E R R O R E") << int(QMessageBox::Critical)
                               << QStringList{"OK", "Annulla"} << int(Answer::Cancel);
 }
 
@@ -120,21 +151,16 @@ void TestQtPlatform::filtersBecomeQtFilters_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
     QTest::addColumn<QString>("suffix");
-    QTest::newRow("named pattern") << "File TXT (*.txt)|*.txt"
-                                   << "File TXT (*.txt)"
-                                   << "txt";
-    QTest::newRow("bare description") << "Sistemi|*.dvx"
-                                      << "Sistemi (*.dvx)"
-                                      << "dvx";
-    QTest::newRow("no bar") << "*.csv"
-                            << "*.csv"
-                            << "csv";
-    QTest::newRow("any file") << "Tutti i file|*.*"
-                              << "Tutti i file (*.*)"
-                              << "";
-    QTest::newRow("two patterns") << "Testi|*.txt;*.csv"
-                                  << "Testi (*.txt;*.csv)"
-                                  << "";
+    QTest::newRow("named pattern") << QStringLiteral("File TXT (*.txt)|*.txt")
+                                   << QStringLiteral("File TXT (*.txt)") << QStringLiteral("txt");
+    QTest::newRow("bare description") << QStringLiteral("Sistemi|*.dvx")
+                                      << QStringLiteral("Sistemi (*.dvx)") << QStringLiteral("dvx");
+    QTest::newRow("no bar") << QStringLiteral("*.csv") << QStringLiteral("*.csv")
+                            << QStringLiteral("csv");
+    QTest::newRow("any file") << QStringLiteral("Tutti i file|*.*")
+                              << QStringLiteral("Tutti i file (*.*)") << QStringLiteral("");
+    QTest::newRow("two patterns") << QStringLiteral("Testi|*.txt;*.csv")
+                                  << QStringLiteral("Testi (*.txt;*.csv)") << QStringLiteral("");
 }
 
 void TestQtPlatform::filtersBecomeQtFilters() {
@@ -149,10 +175,8 @@ void TestQtPlatform::filtersBecomeQtFilters() {
 void TestQtPlatform::savedNameGetsTheFilterExtension_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("bare name") << "prova"
-                               << "prova.dvx";
-    QTest::newRow("with extension") << "prova.dvx"
-                                    << "prova.dvx";
+    QTest::newRow("bare name") << QStringLiteral("prova") << QStringLiteral("prova.dvx");
+    QTest::newRow("with extension") << QStringLiteral("prova.dvx") << QStringLiteral("prova.dvx");
 }
 
 void TestQtPlatform::savedNameGetsTheFilterExtension() {
