@@ -19,6 +19,8 @@ bool holdsValidDraw(const Estrazione& draw) {
     constexpr NumberSet kAllNumbers = (NumberSet{1} << kNumbers) - 1;
     return (draw.numeri & ~kAllNumbers) == 0 && countOf(draw.numeri) == kColumnSize &&
            draw.numerone <= kNumbers;
+}
+
 bool holdsDraw(const Estrazione& draw) {
     const auto bits = static_cast<std::uint32_t>(draw.numeri);
     return (bits & ~0xFFFFFu) == 0 && std::popcount(bits) == kColumnSize;

@@ -76,7 +76,7 @@ Separators localeSeparators() {
 
 frmUpdate::frmUpdate(WindowContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), context_(context), caption_(frmUpdateCaption(kProgramTitle)),
-      url_(serverUrl(context.app.serverAddress, kArchivePath)), downloadPath_(downloadPath()),
+      url_(serverUrl(context.app.serverAddress, kArchivePath)),
       fetch_(new QtNetFetch(DownloadLimits{}, this)) {
     setWindowTitle(qtText(caption_));
 
@@ -221,7 +221,7 @@ void frmUpdate::cmdUpdate_Click() {
     showControls();
     setCursor(Qt::BusyCursor);
     cmdAnnulla_->setFocus();
-    fetch_->start(url_, downloadPath_);
+    fetch_->start(url_, download_.path());
 }
 
 void frmUpdate::cmdAnnulla_Click() {
@@ -248,7 +248,7 @@ void frmUpdate::changeEvent(QEvent* event) {
 
 void frmUpdate::finishUpdate() {
     auto& app = context_.app;
-    const UpdateRequest request{url_, downloadPath_, archivePath(app.programFolder), caption_,
+    const UpdateRequest request{url_, download_.path(), archivePath(app.programFolder), caption_,
                                 std::string(kProgramTitle)};
     UpdateOutcome outcome;
     {

@@ -56,7 +56,7 @@ private:
     WindowContext& context_;
     std::string caption_;
     std::string url_;
-    std::string downloadPath_;
+    TemporaryDownload download_; // private to this window, removed with it
     DrawList list_;
     bool busy_ = false;
     // The download ended while long work elsewhere kept this window

@@ -44,7 +44,7 @@ Calibration calibrationFrom(const std::optional<std::string>& path) {
         return c;
     }
     std::string bytes;
-    if (const auto error = readWholeFile(*path, bytes)) {
+    if (const auto error = readWholeFile(*path, bytes, kCalibrationMaxSize)) {
         throw UsageError("--calibration: cannot read " + *path + ": " +
                          classicErrorOf(error, *path).description);
     }

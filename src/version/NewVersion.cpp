@@ -17,7 +17,8 @@ std::string versionFilePath() {
 std::optional<NewVersionOffer> NewVersion(std::string_view localVersion,
                                           const std::string& versionFile, Platform& platform) {
     std::string reply;
-    if (const auto ec = readWholeFile(versionFile, reply)) {
+    // A version file is one short line; anything past 64 KiB is not one.
+    if (const auto ec = readWholeFile(versionFile, reply, 64 * 1024)) {
         platform.message(
             errorMessage(classicErrorOf(ec, versionFile), "NewVersion of Modulo corpo"));
         return std::nullopt;
