@@ -19,7 +19,7 @@ namespace {
 using dvx::cli::Command;
 
 // Add a subcommand here; its implementation lives in its own file.
-constexpr std::array<Command, 9> kCommands = {
+constexpr std::array<Command, 10> kCommands = {
     Command{"develop", dvx::cli::kDevelopUsage, dvx::cli::runDevelop},
     Command{"adapt", dvx::cli::kAdaptUsage, dvx::cli::runAdapt},
     Command{"verify", dvx::cli::kVerifyUsage, dvx::cli::runVerify},
@@ -29,6 +29,7 @@ constexpr std::array<Command, 9> kCommands = {
     Command{"import", dvx::cli::kImportUsage, dvx::cli::runImport},
     Command{"check", dvx::cli::kCheckUsage, dvx::cli::runCheck},
     Command{"check-archive", dvx::cli::kCheckArchiveUsage, dvx::cli::runCheckArchive},
+    Command{"odds", dvx::cli::kOddsUsage, dvx::cli::runOdds},
 };
 
 void printHelp() {
