@@ -172,4 +172,22 @@ std::string percentText(double probability, std::string_view decimalSeparator) {
     return formatPicture(probability * 100.0, "##0.0000", separators) + "%";
 }
 
+OddsTexts oddsTexts(const SystemOdds& odds, const Separators& separators) {
+    OddsTexts texts;
+    const auto share = [&](std::int64_t draws) {
+        return percentText(static_cast<double>(draws) / static_cast<double>(kPossibleDraws),
+                           separators.decimal);
+    };
+    for (std::size_t p = 0; p <= kMaxPoints; ++p) {
+        texts.highest[p] = share(odds.drawsByMax[p]);
+        texts.lowest[p] = share(odds.drawsByMin[p]);
+    }
+    texts.win = std::string(kAlmenoUnaCaption) + " " + share(odds.drawsWithWin);
+    for (int index = 0; index < kCategoryCount; ++index) {
+        texts.expected[static_cast<std::size_t>(index)] =
+            formatPicture(expectedWinningColumns(odds, index), "#,##0.000000", separators);
+    }
+    return texts;
+}
+
 } // namespace dvx

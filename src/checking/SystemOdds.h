@@ -2,6 +2,7 @@
 // Exact odds of the current system over every possible draw: the 184756
 // ways to draw 10 numbers out of 20, each with a Numerone that is one of 20.
 
+#include "Format.h"
 #include "Model.h"
 #include "PrizeCategories.h"
 
@@ -17,6 +18,7 @@ inline constexpr std::int64_t kPossibleDraws = 184756; // C(20, 10)
 inline constexpr int kNumeroneChances = kNumbers;
 
 inline constexpr std::string_view kProbabilitaCaption = "Probabilità";
+inline constexpr std::string_view kAlmenoUnaCaption = "Almeno una colonna vincente:";
 
 using DrawsByPoints = std::array<std::int64_t, kMaxPoints + 1>;
 
@@ -60,5 +62,16 @@ std::vector<std::string> oddsReport(const SystemOdds& odds);
 
 // A probability as a percentage with four decimals: "12,3457%".
 std::string percentText(double probability, std::string_view decimalSeparator);
+
+// What the single check's odds panel shows, with the user's separators.
+struct OddsTexts {
+    // By score p: the share of the draws whose highest (lowest) score is p.
+    std::array<std::string, kMaxPoints + 1> highest;
+    std::array<std::string, kMaxPoints + 1> lowest;
+    std::string win; // "Almeno una colonna vincente: 99,4577%"
+    // By single-check index: winning columns to expect per draw, "3,406006".
+    std::array<std::string, kCategoryCount> expected;
+};
+OddsTexts oddsTexts(const SystemOdds& odds, const Separators& separators);
 
 } // namespace dvx

@@ -176,6 +176,20 @@ TEST(SystemOdds, ReportListsHighestAndLowestFromTenDown) {
     EXPECT_LT(at("Punti 10+1: 0.000000271"), static_cast<std::ptrdiff_t>(lines.size()));
 }
 
+TEST(SystemOdds, PanelTextsUseTheUserSeparators) {
+    const auto system = integralOfTwenty(5, 2.0f);
+    Separators italian;
+    italian.thousands = ".";
+    italian.decimal = ",";
+    const auto texts = oddsTexts(systemOdds(*system), italian);
+    EXPECT_EQ(texts.highest[10], "100,0000%");
+    EXPECT_EQ(texts.highest[9], "0,0000%");
+    EXPECT_EQ(texts.lowest[0], "100,0000%");
+    EXPECT_EQ(texts.win, "Almeno una colonna vincente: 100,0000%");
+    EXPECT_EQ(texts.expected[6], "13.680,000000"); // Punti 7
+    EXPECT_EQ(texts.expected[1], "0,050000");      // Punti 10+1
+}
+
 TEST(SystemOdds, PercentTextUsesTheLocaleSeparator) {
     EXPECT_EQ(percentText(1.0, ","), "100,0000%");
     EXPECT_EQ(percentText(0.178895, ","), "17,8895%");
