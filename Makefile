@@ -1,6 +1,6 @@
 # The two commands a new user needs: `make run` and `make test`.
 # Each installs the Debian packages it needs, configures and builds.
-.PHONY: run test bench deps release debug fuzz format cli clean
+.PHONY: run test bench deps release debug fuzz format format-check cli clean
 
 JOBS ?= 2
 # Let ccache hit across clones in other folders (CI builds a fresh clone).
@@ -12,6 +12,7 @@ deps:
 
 release: deps
 	cmake --preset release
+	./scripts/check-deps.sh build/release
 	cmake --build --preset release -j $(JOBS)
 
 debug: deps
@@ -27,7 +28,7 @@ cli: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target decaventrix-cli
 
-test: release debug
+test: format-check release debug
 	ctest --preset release
 	ctest --preset debug
 	$(MAKE) fuzz
@@ -43,8 +44,14 @@ fuzz: deps
 bench: release
 	./scripts/run-benchmarks.sh build/release/bench
 
+SOURCES = find src tests bench fuzz tools \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null
+
 format:
-	find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i
+	$(SOURCES) | xargs clang-format -i
+
+# Fails, naming the files, when a source differs from clang-format's layout.
+format-check: deps
+	$(SOURCES) | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf build

@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
         std::cerr << record.file << ": " << n << " combinations, " << kept << " columns, "
                   << took.count() << " s\n";
     }
-    if (!writeFile(folder / std::string(kMatricesIndexName), index)) {
+    if (!writeFile(folder / "matrici.qvr", index)) {
         std::cerr << "cannot write the index\n";
         return 1;
     }

@@ -1,4 +1,5 @@
 #include "ArchiveFile.h"
+#include "BusyGuard.h"
 
 #include "ArchiveFiller.h"
 #include "Cp1252.h"
@@ -54,17 +55,6 @@ std::error_code createEmpty(const std::string& path) {
     return {};
 }
 
-class BusyPointer final {
-public:
-    explicit BusyPointer(Platform& platform) : platform_(platform) { platform_.setBusy(true); }
-    ~BusyPointer() { platform_.setBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    Platform& platform_;
-};
-
 } // namespace
 
 ClassicError writeErrorOf(std::error_code ec) {
@@ -97,7 +87,7 @@ bool LoadArchivioDVX(const std::string& path, Archivio& archivio, Platform& plat
     std::string bytes;
     std::error_code ec;
     {
-        BusyPointer busy(platform);
+        BusyGuard busy(platform);
         ec = readWholeFile(path, bytes);
         if (ec == std::errc::no_such_file_or_directory) {
             ec = createEmpty(path);
@@ -121,7 +111,7 @@ bool LoadArchivioDVX(const std::string& path, Archivio& archivio, Platform& plat
 bool SaveDVXArchive(const std::string& path, const Archivio& archivio, Platform& platform) {
     std::error_code ec;
     {
-        BusyPointer busy(platform);
+        BusyGuard busy(platform);
         std::string bytes;
         bytes.reserve(kRecordSize * static_cast<std::size_t>(archivio.upperBound()));
         for (int i = 1; i <= archivio.upperBound(); ++i) {

@@ -1,4 +1,5 @@
 #include "Archivio.h"
+#include "ProgramPaths.h"
 
 #include <algorithm>
 
@@ -10,7 +11,7 @@ int Archivio::drawCount() const {
 }
 
 std::string archivePath(const std::string& programFolder) {
-    return programFolder + "archivio/decaventrix.dat";
+    return ProgramPaths(programFolder).archiveFile();
 }
 
 } // namespace dvx

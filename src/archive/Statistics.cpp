@@ -1,4 +1,5 @@
 #include "Statistics.h"
+#include "ProgramPaths.h"
 
 #include "ArchiveFile.h"
 #include "Cp1252.h"
@@ -123,7 +124,7 @@ StatisticsRun computeStatistics(const Archivio& archivio) {
 }
 
 std::string statisticsPath(const std::string& programFolder) {
-    return programFolder + "archivio/stat.csv";
+    return ProgramPaths(programFolder).statisticsCsv();
 }
 
 StatTables Statistiche(const Archivio& archivio, const std::string& csvPath, Platform& platform,

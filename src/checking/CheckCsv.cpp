@@ -1,4 +1,6 @@
 #include "CheckCsv.h"
+#include "BusyGuard.h"
+#include "ProgramPaths.h"
 
 #include "Cp1252.h"
 #include "ErrorCodes.h"
@@ -44,20 +46,20 @@ std::error_code writeArchiveCheckCsv(const std::filesystem::path& path,
 }
 
 std::string archiveCheckCsvPath(std::string_view programFolder, std::string_view fileName) {
-    return std::string(programFolder) + std::string(kCsvFolder) + "/" +
-           replaceAll(fileNamePanel(fileName), ".dvx", ".csv");
+    return ProgramPaths(programFolder).csv(replaceAll(fileNamePanel(fileName), ".dvx", ".csv"));
 }
 
 bool exportTocsv(const std::vector<ArchiveCheckRow>& rows, std::string_view programFolder,
                  std::string_view fileName, Platform& platform) {
     const std::filesystem::path path = archiveCheckCsvPath(programFolder, fileName);
-    platform.setBusy(true);
     std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    if (!error) {
-        error = writeArchiveCheckCsv(path, rows);
+    {
+        const BusyGuard busy(platform);
+        std::filesystem::create_directories(path.parent_path(), error);
+        if (!error) {
+            error = writeArchiveCheckCsv(path, rows);
+        }
     }
-    platform.setBusy(false);
     if (error) {
         platform.message(errorMessage(classicErrorOf(error, path), kExportProcedure));
         return false;

@@ -14,7 +14,6 @@ namespace dvx {
 
 class Platform;
 
-inline constexpr std::string_view kCsvFolder = "csv";
 inline constexpr std::string_view kExportCsvCaption = "Export to CSV";
 
 // The bytes of the file: the header and every row, hidden or not.

@@ -1,4 +1,5 @@
 #include "SingleCheck.h"
+#include "BusyGuard.h"
 
 #include "Format.h"
 #include "NumberSet.h"
@@ -132,9 +133,8 @@ SpoglioOutcome Spoglio(SpoglioFields& fields, WinningColumn& winning, const Syst
         winning.at(k + 1) =
             static_cast<std::uint8_t>(fieldValue(fields[static_cast<std::size_t>(k)]));
     }
-    platform.setBusy(true);
+    const BusyGuard busy(platform);
     outcome.result = scoreAgainstWinningColumn(system, winning, progress);
-    platform.setBusy(false);
     return outcome;
 }
 

@@ -158,7 +158,7 @@ int runDevelop(Args& args) {
     TerminalProgress progress;
     runDevelopCommand(*state, platform, progress, ridotto);
     if (state->cancel) {
-        return 1; // stopped at capacity; the message is already on stderr
+        return 2; // stopped at capacity; the message is already on stderr
     }
     const auto count = state->sistema.columnCount;
     if (exportPath) {

@@ -40,7 +40,8 @@ void printHelp() {
     for (const auto& c : kCommands) {
         std::cout << "  " << c.usage << "\n";
     }
-    std::cout << "\nExit status: 0 on success, 2 on bad arguments or bad input.\n";
+    std::cout << "\nExit status: 0 on success, 2 on bad arguments or bad input;\n"
+                 "verify exits 1 when the guarantee does not hold.\n";
 }
 
 } // namespace
@@ -64,10 +65,7 @@ int main(int argc, char** argv) {
                 return 0;
             }
             return c.run(args);
-        } catch (const dvx::cli::UsageError& e) {
-            std::cerr << "decaventrix-cli " << name << ": " << e.what() << "\n";
-            return 2;
-        } catch (const std::exception& e) {
+        } catch (const std::exception& e) { // usage errors and unreadable input alike
             std::cerr << "decaventrix-cli " << name << ": " << e.what() << "\n";
             return 2;
         }

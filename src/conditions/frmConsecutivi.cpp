@@ -1,11 +1,14 @@
 #include "frmConsecutivi.h"
 
-#include "AppState.h"
+#include "CellGrid.h"
 #include "ConditionCommon.h"
+#include "ConditionDialog.h"
 #include "ConsecutiveRuns.h"
+#include "Model.h"
+#include "OnOffPair.h"
+#include "QtText.h"
 #include "SystemOps.h"
-#include "frmCellGrid.h"
-#include "frmConditionParts.h"
+#include "ToggleLabels.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -15,29 +18,28 @@
 
 namespace dvx {
 
-frmConsecutivi::frmConsecutivi(AppState& app, Platform& /*platform*/, QWidget* parent)
-    : QDialog(parent), app_(app) {
+frmConsecutivi::frmConsecutivi(SystemState& system, Platform& /*platform*/, QWidget* parent)
+    : QDialog(parent), system_(system) {
     setObjectName("frmConsecutivi");
-    auto& system = app_.system;
 
-    auto* frame = makeEditingFrame("frameCondizione", this);
-    auto* framePresenze = new QGroupBox("Consecutivi", frame);
+    auto* frame = makeEditingFrame(QStringLiteral("frameCondizione"), this);
+    auto* framePresenze = new QGroupBox(QStringLiteral("Consecutivi"), frame);
     framePresenze->setObjectName("framePresenze");
     labels_ = makeToggleLabels(
-        "lbPresenze", kLongestRunLimit, kLongestRunLimit, 1, [this](int r) { lbPresenze_Click(r); },
-        framePresenze);
+        QStringLiteral("lbPresenze"), kLongestRunLimit, kLongestRunLimit, 1,
+        [this](int r) { lbPresenze_Click(r); }, framePresenze);
     for (int r = 1; r <= kLongestRunLimit; ++r) {
         runLabel(r)->setText(QString::number(r));
     }
     (new QVBoxLayout(framePresenze))->addWidget(labels_);
-    frame3_ = new frmOnOff("Condizione", "optCond", frame);
+    frame3_ = new OnOffPair(QStringLiteral("Condizione"), QStringLiteral("optCond"), frame);
     frame3_->onChoose = [this](int i) { optCond_Click(i); };
 
-    auto* label1 = new QLabel("Max", this);
+    auto* label1 = new QLabel(QStringLiteral("Max"), this);
     label1->setObjectName("Label1");
-    auto* l1 = new QLabel("00", this);
+    auto* l1 = new QLabel(QStringLiteral("00"), this);
     l1->setObjectName("l1");
-    l1->setStyleSheet("QLabel { font-size: 14pt; font-weight: bold; }");
+    l1->setStyleSheet(QStringLiteral("QLabel { font-size: 14pt; font-weight: bold; }"));
     auto* maxRow = new QHBoxLayout;
     maxRow->addStretch();
     maxRow->addWidget(label1);
@@ -62,7 +64,7 @@ frmConsecutivi::frmConsecutivi(AppState& app, Platform& /*platform*/, QWidget* p
     }
     optCond_Click(optionOfSwitch(system.consecutivi.on));
     frame->setEnabled(conditionsEditable(system));
-    finishSetUp(*this, "Numeri Consecutivi");
+    finishSetUp(*this, QStringLiteral("Numeri Consecutivi"));
 }
 
 QLabel* frmConsecutivi::runLabel(int run) const {
@@ -70,7 +72,7 @@ QLabel* frmConsecutivi::runLabel(int run) const {
 }
 
 void frmConsecutivi::optCond_Click(int index) {
-    app_.system.consecutivi.on = switchOfOption(index);
+    system_.consecutivi.on = switchOfOption(index);
     frame3_->showChosen(index);
 }
 
@@ -83,7 +85,7 @@ void frmConsecutivi::done(int result) {
     for (int r = 1; r <= kLongestRunLimit; ++r) {
         labels[static_cast<std::size_t>(r)] = isTagged(runLabel(r));
     }
-    app_.system.consecutivi.runsMask = runsMaskOf(labels);
+    system_.consecutivi.runsMask = runsMaskOf(labels);
     QDialog::done(result);
 }
 

@@ -8,15 +8,15 @@ class QLabel;
 
 namespace dvx {
 
-struct AppState;
+struct SystemState;
 class Platform;
-class frmCellGrid;
-class frmOnOff;
+class CellGrid;
+class OnOffPair;
 
 class frmConsecutivi final : public QDialog {
     Q_OBJECT
 public:
-    frmConsecutivi(AppState& app, Platform& platform, QWidget* parent = nullptr);
+    frmConsecutivi(SystemState& system, Platform& platform, QWidget* parent = nullptr);
 
     // Closing stores the selected runs, every time.
     void done(int result) override;
@@ -27,9 +27,9 @@ public:
 private:
     QLabel* runLabel(int run) const;
 
-    AppState& app_;
-    frmOnOff* frame3_;
-    frmCellGrid* labels_;
+    SystemState& system_;
+    OnOffPair* frame3_;
+    CellGrid* labels_;
 };
 
 } // namespace dvx

@@ -1,9 +1,12 @@
 #include "frmFiltri.h"
 
-#include "AppState.h"
+#include "CellGrid.h"
 #include "ConditionCommon.h"
-#include "frmCellGrid.h"
-#include "frmConditionParts.h"
+#include "ConditionDialog.h"
+#include "Model.h"
+#include "OnOffPair.h"
+#include "QtText.h"
+#include "ToggleLabels.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -33,50 +36,50 @@ QIcon clearIcon() {
     return QIcon(pixmap);
 }
 
-QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent) {
+QLabel* makeLabel(QAnyStringView name, const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
-QPushButton* makeButton(const char* name, const QString& caption, const QString& tip,
+QPushButton* makeButton(QAnyStringView name, QAnyStringView caption, QAnyStringView tip,
                         QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new QPushButton(caption.toString(), parent);
     button->setObjectName(name);
-    button->setToolTip(tip);
+    button->setToolTip(tip.toString());
     button->setAutoDefault(false);
     return button;
 }
 
 } // namespace
 
-frmFiltri::frmFiltri(AppState& app, Platform& /*platform*/, QWidget* parent)
-    : QDialog(parent), editor_(app.system.filtri, app.system.selected) {
+frmFiltri::frmFiltri(SystemState& system, Platform& /*platform*/, QWidget* parent)
+    : QDialog(parent), editor_(system.filtri, system.selected) {
     setObjectName("frmFiltri");
 
-    auto* frame1 = new QGroupBox("Colonna filtro n.", this);
+    auto* frame1 = new QGroupBox(QStringLiteral("Colonna filtro n."), this);
     frame1->setObjectName("Frame1");
     auto* cmdLR = makeButton("cmdLR", "<--", "Colonna precedente (PgSu)", frame1);
     auto* cmdRR = makeButton("cmdRR", "-->", "Colonna successiva (PgGiù)", frame1);
-    lbFiltroNum_ = makeLabel("lbFiltroNum", "01", frame1);
+    lbFiltroNum_ = makeLabel("lbFiltroNum", QStringLiteral("01"), frame1);
     auto* lbTotFiltri = makeLabel("lbTotFiltri", qtText(twoDigits(kMaxFilters)), frame1);
     for (auto* number : {lbFiltroNum_, lbTotFiltri}) {
         number->setMinimumWidth(40);
-        number->setStyleSheet("QLabel { font-size: 14pt; font-weight: bold; }");
+        number->setStyleSheet(QStringLiteral("QLabel { font-size: 14pt; font-weight: bold; }"));
     }
     auto* navigation = new QHBoxLayout(frame1);
     navigation->addWidget(cmdLR);
     navigation->addStretch();
     navigation->addWidget(lbFiltroNum_);
-    navigation->addWidget(makeLabel("Label1", "/", frame1));
+    navigation->addWidget(makeLabel("Label1", QStringLiteral("/"), frame1));
     navigation->addWidget(lbTotFiltri);
     navigation->addStretch();
     navigation->addWidget(cmdRR);
     connect(cmdLR, &QPushButton::clicked, this, [this] { cmdLR_Click(); });
     connect(cmdRR, &QPushButton::clicked, this, [this] { cmdRR_Click(); });
 
-    auto* frame = makeEditingFrame("frameCondizione", this);
+    auto* frame = makeEditingFrame(QStringLiteral("frameCondizione"), this);
     auto* cmdCancella = makeButton("cmdCancella", "", "Cancella", frame);
     cmdCancella->setIcon(clearIcon());
     cmdCancella->setIconSize(QSize(28, 28));
@@ -85,27 +88,28 @@ frmFiltri::frmFiltri(AppState& app, Platform& /*platform*/, QWidget* parent)
     auto* gridFrame = new QFrame(frame);
     gridFrame->setObjectName("Frame");
     grid_ = makeToggleLabels(
-        "labGriglia", kNumbers, 10, 0, [this](int i) { labGriglia_Click(i); }, gridFrame);
-    l1_ = makeLabel("l1", "00", gridFrame);
+        QStringLiteral("labGriglia"), kNumbers, 10, 0, [this](int i) { labGriglia_Click(i); },
+        gridFrame);
+    l1_ = makeLabel("l1", QStringLiteral("00"), gridFrame);
     l1_->setMinimumWidth(40);
-    l1_->setStyleSheet("QLabel { font-size: 14pt; font-weight: bold; }");
+    l1_->setStyleSheet(QStringLiteral("QLabel { font-size: 14pt; font-weight: bold; }"));
     auto* gridLayout = new QHBoxLayout(gridFrame);
     gridLayout->setContentsMargins(0, 0, 0, 0);
     gridLayout->addWidget(cmdCancella, 0, Qt::AlignTop);
     gridLayout->addWidget(grid_, 1);
     gridLayout->addWidget(l1_);
 
-    auto* framePresenze = new QGroupBox("Presenze", frame);
+    auto* framePresenze = new QGroupBox(QStringLiteral("Presenze"), frame);
     framePresenze->setObjectName("framePresenze");
     presences_ = makeToggleLabels(
-        "lbPresenze", kPresenceLabels, kPresenceLabels, 0, [this](int p) { lbPresenze_Click(p); },
-        framePresenze);
+        QStringLiteral("lbPresenze"), kPresenceLabels, kPresenceLabels, 0,
+        [this](int p) { lbPresenze_Click(p); }, framePresenze);
     for (int p = 0; p < kPresenceLabels; ++p) {
         presences_->cell(p)->setText(QString::number(p));
     }
     (new QVBoxLayout(framePresenze))->addWidget(presences_);
 
-    frame3_ = new frmOnOff("Condizione", "optCond", frame);
+    frame3_ = new OnOffPair(QStringLiteral("Condizione"), QStringLiteral("optCond"), frame);
     frame3_->onChoose = [this](int i) { optCond_Click(i); };
 
     auto* frameLayout = new QVBoxLayout(frame);
@@ -130,8 +134,8 @@ frmFiltri::frmFiltri(AppState& app, Platform& /*platform*/, QWidget* parent)
         }
     }
     showEntry();
-    frame->setEnabled(conditionsEditable(app.system));
-    finishSetUp(*this, " Colonne Filtro");
+    frame->setEnabled(conditionsEditable(system));
+    finishSetUp(*this, QStringLiteral(" Colonne Filtro"));
 }
 
 void frmFiltri::showGridLabel(int index) {

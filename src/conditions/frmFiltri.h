@@ -11,15 +11,15 @@ class QPushButton;
 
 namespace dvx {
 
-struct AppState;
+struct SystemState;
 class Platform;
-class frmCellGrid;
-class frmOnOff;
+class CellGrid;
+class OnOffPair;
 
 class frmFiltri final : public QDialog {
     Q_OBJECT
 public:
-    frmFiltri(AppState& app, Platform& platform, QWidget* parent = nullptr);
+    frmFiltri(SystemState& system, Platform& platform, QWidget* parent = nullptr);
 
     // Closing stores the entry shown and moves the switched-on entries to
     // the front, every time.
@@ -41,9 +41,9 @@ private:
     void showPresenceLabel(int presences);
 
     FilterEditor editor_;
-    frmCellGrid* grid_;
-    frmCellGrid* presences_;
-    frmOnOff* frame3_;
+    CellGrid* grid_;
+    CellGrid* presences_;
+    OnOffPair* frame3_;
     QLabel* lbFiltroNum_;
     QLabel* l1_;
 };

@@ -1,9 +1,12 @@
 #include "frmFisse.h"
 
-#include "AppState.h"
+#include "CellGrid.h"
 #include "ConditionCommon.h"
-#include "frmCellGrid.h"
-#include "frmConditionParts.h"
+#include "ConditionDialog.h"
+#include "Model.h"
+#include "OnOffPair.h"
+#include "QtText.h"
+#include "ToggleLabels.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -12,21 +15,20 @@
 
 namespace dvx {
 
-frmFisse::frmFisse(AppState& app, Platform& /*platform*/, QWidget* parent)
-    : QDialog(parent), app_(app) {
+frmFisse::frmFisse(SystemState& system, Platform& /*platform*/, QWidget* parent)
+    : QDialog(parent), system_(system) {
     setObjectName("frmFisse");
-    auto& system = app_.system;
 
-    auto* frame = makeEditingFrame("frameFisse", this);
-    frame3_ = new frmOnOff("Condizione", "optCondFisse", frame);
+    auto* frame = makeEditingFrame(QStringLiteral("frameFisse"), this);
+    frame3_ = new OnOffPair(QStringLiteral("Condizione"), QStringLiteral("optCondFisse"), frame);
     frame3_->onChoose = [this](int i) { optCondFisse_Click(i); };
     labels_ = makeToggleLabels(
-        "labFisse", kNumbers, 10, 0, [this](int i) { labFisse_Click(i); }, frame);
-    l1_ = new QLabel("00", frame);
+        QStringLiteral("labFisse"), kNumbers, 10, 0, [this](int i) { labFisse_Click(i); }, frame);
+    l1_ = new QLabel(QStringLiteral("00"), frame);
     l1_->setObjectName("l1");
     l1_->setAlignment(Qt::AlignCenter);
     l1_->setMinimumWidth(40);
-    l1_->setStyleSheet("QLabel { font-size: 14pt; font-weight: bold; }");
+    l1_->setStyleSheet(QStringLiteral("QLabel { font-size: 14pt; font-weight: bold; }"));
 
     auto* row = new QHBoxLayout;
     row->addWidget(frame3_, 1);
@@ -47,7 +49,7 @@ frmFisse::frmFisse(AppState& app, Platform& /*platform*/, QWidget* parent)
     optCondFisse_Click(optionOfSwitch(system.condizioni.fisseOn));
     frame->setEnabled(conditionsEditable(system));
     l1_->setText(QString::number(picker_.count));
-    finishSetUp(*this, " Fisse");
+    finishSetUp(*this, QStringLiteral(" Fisse"));
 }
 
 void frmFisse::showLabel(int index) {
@@ -61,7 +63,7 @@ void frmFisse::showLabel(int index) {
 }
 
 void frmFisse::optCondFisse_Click(int index) {
-    app_.system.condizioni.fisseOn = switchOfOption(index);
+    system_.condizioni.fisseOn = switchOfOption(index);
     frame3_->showChosen(index);
 }
 
@@ -73,7 +75,7 @@ void frmFisse::labFisse_Click(int index) {
 }
 
 void frmFisse::done(int result) {
-    storeFixedNumbers(app_.system.condizioni, picker_);
+    storeFixedNumbers(system_.condizioni, picker_);
     QDialog::done(result);
 }
 

@@ -10,15 +10,15 @@ class QLabel;
 
 namespace dvx {
 
-struct AppState;
+struct SystemState;
 class Platform;
-class frmCellGrid;
-class frmOnOff;
+class CellGrid;
+class OnOffPair;
 
 class frmFisse final : public QDialog {
     Q_OBJECT
 public:
-    frmFisse(AppState& app, Platform& platform, QWidget* parent = nullptr);
+    frmFisse(SystemState& system, Platform& platform, QWidget* parent = nullptr);
 
     // Closing stores the selected numbers, every time.
     void done(int result) override;
@@ -29,10 +29,10 @@ public:
 private:
     void showLabel(int index);
 
-    AppState& app_;
+    SystemState& system_;
     FixedNumberPicker picker_;
-    frmOnOff* frame3_;
-    frmCellGrid* labels_;
+    OnOffPair* frame3_;
+    CellGrid* labels_;
     QLabel* l1_;
 };
 

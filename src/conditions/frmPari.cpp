@@ -1,10 +1,13 @@
 #include "frmPari.h"
 
-#include "AppState.h"
+#include "CellGrid.h"
 #include "ConditionCommon.h"
+#include "ConditionDialog.h"
 #include "EvenOdd.h"
-#include "frmCellGrid.h"
-#include "frmConditionParts.h"
+#include "Model.h"
+#include "OnOffPair.h"
+#include "QtText.h"
+#include "ToggleLabels.h"
 
 #include <QFontDatabase>
 #include <QFrame>
@@ -14,16 +17,17 @@
 
 namespace dvx {
 
-frmPari::frmPari(AppState& app, Platform& /*platform*/, QWidget* parent)
-    : QDialog(parent), app_(app) {
+frmPari::frmPari(SystemState& system, Platform& /*platform*/, QWidget* parent)
+    : QDialog(parent), system_(system) {
     setObjectName("frmPari");
-    auto& condizioni = app_.system.condizioni;
+    auto& condizioni = system_.condizioni;
 
-    auto* frame = makeEditingFrame("framePariDispari", this);
-    frame3_ = new frmOnOff("Condizione", "optCondizione", frame);
+    auto* frame = makeEditingFrame(QStringLiteral("framePariDispari"), this);
+    frame3_ = new OnOffPair(QStringLiteral("Condizione"), QStringLiteral("optCondizione"), frame);
     frame3_->onChoose = [this](int i) { optCondizione_Click(i); };
     labels_ = makeToggleLabels(
-        "labPariDispari", kEvenOddSplits, 1, 0, [this](int e) { labPariDispari_Click(e); }, frame);
+        QStringLiteral("labPariDispari"), kEvenOddSplits, 1, 0,
+        [this](int e) { labPariDispari_Click(e); }, frame);
     // Fixed-width digits keep the two counts of every label in line.
     auto fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (int e = 0; e < kEvenOddSplits; ++e) {
@@ -34,9 +38,9 @@ frmPari::frmPari(AppState& app, Platform& /*platform*/, QWidget* parent)
         label->setMinimumHeight(26);
     }
     auto* headings = new QGridLayout;
-    auto* pari = new QLabel("Pari", frame);
+    auto* pari = new QLabel(QStringLiteral("Pari"), frame);
     pari->setObjectName("Label1");
-    auto* dispari = new QLabel("Dispari", frame);
+    auto* dispari = new QLabel(QStringLiteral("Dispari"), frame);
     dispari->setObjectName("Label2");
     for (auto* heading : {pari, dispari}) {
         heading->setAlignment(Qt::AlignCenter);
@@ -56,23 +60,23 @@ frmPari::frmPari(AppState& app, Platform& /*platform*/, QWidget* parent)
     layout->setContentsMargins(16, 12, 16, 16);
     layout->addWidget(frame);
 
-    frame->setEnabled(conditionsEditable(app_.system));
+    frame->setEnabled(conditionsEditable(system_));
     optCondizione_Click(optionOfSwitch(condizioni.pariDispariOn));
     for (int e = 0; e < kEvenOddSplits; ++e) {
         if (evenOddAllowed(condizioni, e)) {
             labPariDispari_Click(e);
         }
     }
-    finishSetUp(*this, "Pari e Dispari");
+    finishSetUp(*this, QStringLiteral("Pari e Dispari"));
 }
 
 void frmPari::optCondizione_Click(int index) {
-    app_.system.condizioni.pariDispariOn = switchOfOption(index);
+    system_.condizioni.pariDispariOn = switchOfOption(index);
     frame3_->showChosen(index);
 }
 
 void frmPari::labPariDispari_Click(int evens) {
-    setEvenOddAllowed(app_.system.condizioni, evens, toggleLabel(*labels_, evens));
+    setEvenOddAllowed(system_.condizioni, evens, toggleLabel(*labels_, evens));
 }
 
 } // namespace dvx

@@ -6,23 +6,23 @@
 
 namespace dvx {
 
-struct AppState;
+struct SystemState;
 class Platform;
-class frmCellGrid;
-class frmOnOff;
+class CellGrid;
+class OnOffPair;
 
 class frmPari final : public QDialog {
     Q_OBJECT
 public:
-    frmPari(AppState& app, Platform& platform, QWidget* parent = nullptr);
+    frmPari(SystemState& system, Platform& platform, QWidget* parent = nullptr);
 
     void optCondizione_Click(int index);
     void labPariDispari_Click(int evens);
 
 private:
-    AppState& app_;
-    frmOnOff* frame3_;
-    frmCellGrid* labels_;
+    SystemState& system_;
+    OnOffPair* frame3_;
+    CellGrid* labels_;
 };
 
 } // namespace dvx

@@ -1,10 +1,13 @@
 #include "frmRidotto.h"
 
-#include "AppState.h"
+#include "CellGrid.h"
 #include "ConditionCommon.h"
+#include "ConditionDialog.h"
+#include "Model.h"
+#include "OnOffPair.h"
+#include "QtText.h"
 #include "ReductionChoice.h"
-#include "frmCellGrid.h"
-#include "frmConditionParts.h"
+#include "ToggleLabels.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -12,21 +15,22 @@
 
 namespace dvx {
 
-frmRidotto::frmRidotto(AppState& app, Platform& /*platform*/, QWidget* parent)
-    : QDialog(parent), app_(app) {
+frmRidotto::frmRidotto(SystemState& system, Platform& /*platform*/, QWidget* parent)
+    : QDialog(parent), system_(system) {
     setObjectName("frmRidotto");
-    auto& condizioni = app_.system.condizioni;
+    auto& condizioni = system_.condizioni;
 
-    auto* frame = makeEditingFrame("frameCondizione", this);
-    frame3_ = new frmOnOff("Condizione Ridotto    ", "optCondizione", frame);
+    auto* frame = makeEditingFrame(QStringLiteral("frameCondizione"), this);
+    frame3_ = new OnOffPair(QStringLiteral("Condizione Ridotto    "),
+                            QStringLiteral("optCondizione"), frame);
     frame3_->onChoose = [this](int i) { optCondizione_Click(i); };
     // The levels are a choice of one, so a sweep would only flicker.
-    labels_ = new frmCellGrid("lbRidotto", kMaxReductionLevel, 1, false, frame);
+    labels_ = new CellGrid(QStringLiteral("lbRidotto"), kMaxReductionLevel, 1, false, frame);
     labels_->onClick = [this](int position) { lbRidotto_Click(position + kFirstReductionLevel); };
     for (int level = kFirstReductionLevel; level <= kMaxReductionLevel; ++level) {
         auto* label = labels_->cell(level - kFirstReductionLevel);
-        label->setObjectName(QString("lbRidotto_%1").arg(level));
-        label->setText(QString("RIDOTTO N-%1").arg(level));
+        label->setObjectName(QStringLiteral("lbRidotto_%1").arg(level));
+        label->setText(QStringLiteral("RIDOTTO N-%1").arg(level));
         label->setMinimumSize(200, 34);
         labels_->setLook(level - kFirstReductionLevel, toggleLook(false));
     }
@@ -43,12 +47,12 @@ frmRidotto::frmRidotto(AppState& app, Platform& /*platform*/, QWidget* parent)
     if (const int level = chosenReductionLabel(condizioni); level != 0) {
         lbRidotto_Click(level);
     }
-    frame->setEnabled(conditionsEditable(app_.system));
-    finishSetUp(*this, "Sistema Ridotto");
+    frame->setEnabled(conditionsEditable(system_));
+    finishSetUp(*this, QStringLiteral("Sistema Ridotto"));
 }
 
 void frmRidotto::optCondizione_Click(int index) {
-    app_.system.condizioni.ridottoOn = switchOfOption(index);
+    system_.condizioni.ridottoOn = switchOfOption(index);
     frame3_->showChosen(index);
 }
 
@@ -56,7 +60,7 @@ void frmRidotto::lbRidotto_Click(int level) {
     for (int other = kFirstReductionLevel; other <= kMaxReductionLevel; ++other) {
         labels_->setLook(other - kFirstReductionLevel, toggleLook(other == level));
     }
-    chooseReductionLevel(app_.system.condizioni, level);
+    chooseReductionLevel(system_.condizioni, level);
 }
 
 } // namespace dvx

@@ -5,23 +5,23 @@
 
 namespace dvx {
 
-struct AppState;
+struct SystemState;
 class Platform;
-class frmCellGrid;
-class frmOnOff;
+class CellGrid;
+class OnOffPair;
 
 class frmRidotto final : public QDialog {
     Q_OBJECT
 public:
-    frmRidotto(AppState& app, Platform& platform, QWidget* parent = nullptr);
+    frmRidotto(SystemState& system, Platform& platform, QWidget* parent = nullptr);
 
     void optCondizione_Click(int index);
     void lbRidotto_Click(int level);
 
 private:
-    AppState& app_;
-    frmOnOff* frame3_;
-    frmCellGrid* labels_;
+    SystemState& system_;
+    OnOffPair* frame3_;
+    CellGrid* labels_;
 };
 
 } // namespace dvx

@@ -1,10 +1,13 @@
 #include "frmSomma.h"
 
-#include "AppState.h"
 #include "ConditionCommon.h"
+#include "ConditionDialog.h"
+#include "Model.h"
+#include "OnOffPair.h"
 #include "Platform.h"
+#include "QtText.h"
 #include "SystemOps.h"
-#include "frmConditionParts.h"
+#include "ToggleLabels.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -22,13 +25,13 @@ namespace {
 QLineEdit* makeSumField(const char* name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setInputMask("000;_");
+    field->setInputMask(QStringLiteral("000;_"));
     field->setAlignment(Qt::AlignCenter);
     field->setFixedWidth(72);
     return field;
 }
 
-QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent) {
+QLabel* makeLabel(QAnyStringView name, const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     return label;
@@ -36,29 +39,29 @@ QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent) {
 
 } // namespace
 
-frmSomma::frmSomma(AppState& app, Platform& platform, QWidget* parent)
-    : QDialog(parent), app_(app), platform_(platform) {
+frmSomma::frmSomma(SystemState& system, Platform& platform, QWidget* parent)
+    : QDialog(parent), system_(system), platform_(platform) {
     setObjectName("frmSomma");
-    auto& system = app_.system;
 
-    auto* frameSomma = makeEditingFrame("frameSomma", this);
-    frame3_ = new frmOnOff("Condizione", "optCondSomma", frameSomma);
+    auto* frameSomma = makeEditingFrame(QStringLiteral("frameSomma"), this);
+    frame3_ =
+        new OnOffPair(QStringLiteral("Condizione"), QStringLiteral("optCondSomma"), frameSomma);
     frame3_->onChoose = [this](int i) { optCondSomma_Click(i); };
     meDa_ = makeSumField("meDa", frameSomma);
     meA_ = makeSumField("meA", frameSomma);
-    auto* labMin = makeLabel("labMin", "", frameSomma);
-    auto* labMax = makeLabel("labMax", "", frameSomma);
+    auto* labMin = makeLabel("labMin", QString(), frameSomma);
+    auto* labMax = makeLabel("labMax", QString(), frameSomma);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(10);
     fields->setVerticalSpacing(8);
-    fields->addWidget(makeLabel("Label2", "DA", frameSomma), 0, 0);
+    fields->addWidget(makeLabel("Label2", QStringLiteral("DA"), frameSomma), 0, 0);
     fields->addWidget(meDa_, 0, 1);
-    fields->addWidget(makeLabel("Label1", "A", frameSomma), 0, 2);
+    fields->addWidget(makeLabel("Label1", QStringLiteral("A"), frameSomma), 0, 2);
     fields->addWidget(meA_, 0, 3);
-    fields->addWidget(makeLabel("Label3", "Minimo", frameSomma), 1, 0);
+    fields->addWidget(makeLabel("Label3", QStringLiteral("Minimo"), frameSomma), 1, 0);
     fields->addWidget(labMin, 1, 1, Qt::AlignCenter);
-    fields->addWidget(makeLabel("Label4", "Massimo", frameSomma), 1, 2);
+    fields->addWidget(makeLabel("Label4", QStringLiteral("Massimo"), frameSomma), 1, 2);
     fields->addWidget(labMax, 1, 3, Qt::AlignCenter);
     auto* frameLayout = new QVBoxLayout(frameSomma);
     frameLayout->setContentsMargins(0, 0, 0, 0);
@@ -88,7 +91,7 @@ frmSomma::frmSomma(AppState& app, Platform& platform, QWidget* parent)
     setTabOrder(frame3_->option(kOptionOn), meDa_);
     setTabOrder(meDa_, meA_);
     meDa_->setFocus();
-    finishSetUp(*this, "  Somma");
+    finishSetUp(*this, QStringLiteral("  Somma"));
 }
 
 int frmSomma::exec() {
@@ -99,7 +102,7 @@ int frmSomma::exec() {
 }
 
 void frmSomma::optCondSomma_Click(int index) {
-    app_.system.condizioni.sommaOn = switchOfOption(index);
+    system_.condizioni.sommaOn = switchOfOption(index);
     frame3_->showChosen(index);
 }
 
@@ -107,8 +110,8 @@ bool frmSomma::closeChecks() {
     if (!limits_) {
         return true;
     }
-    const auto outcome = closeSumRange(app_.system, meDa_->text().toStdString(),
-                                       meA_->text().toStdString(), *limits_);
+    const auto outcome =
+        closeSumRange(system_, meDa_->text().toStdString(), meA_->text().toStdString(), *limits_);
     for (const auto& problem : outcome.problems) {
         platform_.beep();
         platform_.message(problem.text, problem.title, Icon::Exclamation, Buttons::Ok);

@@ -12,14 +12,14 @@ class QLineEdit;
 
 namespace dvx {
 
-struct AppState;
+struct SystemState;
 class Platform;
-class frmOnOff;
+class OnOffPair;
 
 class frmSomma final : public QDialog {
     Q_OBJECT
 public:
-    frmSomma(AppState& app, Platform& platform, QWidget* parent = nullptr);
+    frmSomma(SystemState& system, Platform& platform, QWidget* parent = nullptr);
 
     // Without ten numbers in play there are no limits to offer: the dialog
     // does not open.
@@ -35,10 +35,10 @@ protected:
 private:
     bool closeChecks();
 
-    AppState& app_;
+    SystemState& system_;
     Platform& platform_;
     std::optional<SumLimits> limits_;
-    frmOnOff* frame3_;
+    OnOffPair* frame3_;
     QLineEdit* meDa_;
     QLineEdit* meA_;
 };

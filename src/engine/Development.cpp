@@ -14,18 +14,6 @@
 
 namespace dvx {
 
-std::int32_t binomial(int n, int k) {
-    double product = 1.0;
-    for (int i = 0; i < k; ++i) {
-        product *= n - i;
-    }
-    double factorial = 1.0;
-    for (int i = 2; i <= k; ++i) {
-        factorial *= i;
-    }
-    return static_cast<std::int32_t>(std::nearbyint(product / factorial));
-}
-
 std::string developmentTypeText(const SystemState& state) {
     const bool conditioned = anyConditionActive(state);
     if (state.condizioni.ridottoOn == kFalse) {
@@ -151,7 +139,7 @@ public:
             numbers_[static_cast<std::size_t>(s)] = static_cast<std::uint8_t>(x);
             masks_[static_cast<std::size_t>(s)] = x >= 1 && x <= kNumbers ? maskOf(x) : 0;
         }
-        total_ = binomial(n_, kColumnSize);
+        total_ = static_cast<std::int32_t>(binomial(n_, kColumnSize));
     }
 
     // Runs the whole enumeration; false when it stopped on the cancel flag.

@@ -1,6 +1,7 @@
 #pragma once
 // Developing the numbers in play into columns through the active conditions.
 
+#include "Binomial.h"
 #include "Model.h"
 
 namespace dvx {
@@ -14,9 +15,6 @@ class Progress;
 // is built on top of this one.
 using Reducer = std::int32_t (*)(ColumnTable& colonne, NumberSet* candidates, std::int32_t n,
                                  int level, const bool& cancel, Progress& progress);
-
-// C(n, k) as the product formula computes it, rounded to the nearest integer.
-std::int32_t binomial(int n, int k);
 
 // The system type text a complete development sets ("Integrale",
 // "Condizionato", "Ridotto N-2", "Ridotto N-2 Condizionato").

@@ -17,7 +17,7 @@ namespace dvx {
 frmCalcolo::frmCalcolo(Platform& platform, bool& cancel, QWidget* parent)
     : QDialog(parent), platform_(platform), cancel_(cancel) {
     setObjectName("frmCalcolo");
-    setWindowTitle("Elaborazione in corso...");
+    setWindowTitle(QStringLiteral("Elaborazione in corso..."));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     pb_ = new QProgressBar(this);
@@ -32,7 +32,7 @@ frmCalcolo::frmCalcolo(Platform& platform, bool& cancel, QWidget* parent)
     scale->setObjectName("Label1");
     auto* scaleRow = new QHBoxLayout(scale);
     scaleRow->setContentsMargins(0, 0, 0, 0);
-    const char* marks[] = {"0%", "50%", "100%"};
+    const QString marks[] = {QStringLiteral("0%"), QStringLiteral("50%"), QStringLiteral("100%")};
     const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     for (int i = 0; i < 3; ++i) {
         auto* mark = new QLabel(marks[i], scale);
@@ -42,10 +42,10 @@ frmCalcolo::frmCalcolo(Platform& platform, bool& cancel, QWidget* parent)
 
     labAllarm_ = new QLabel(this);
     labAllarm_->setObjectName("labAllarm");
-    labAllarm_->setStyleSheet("color: rgb(192,0,0); font-weight: bold;");
+    labAllarm_->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
     labAllarm_->setWordWrap(true);
 
-    cmdSvilAnnulla_ = new QPushButton("&Annulla", this);
+    cmdSvilAnnulla_ = new QPushButton(QStringLiteral("&Annulla"), this);
     cmdSvilAnnulla_->setObjectName("cmdSvilAnnulla");
     cmdSvilAnnulla_->setAutoDefault(false);
     connect(cmdSvilAnnulla_, &QPushButton::clicked, this, &frmCalcolo::cmdSvilAnnulla_Click);

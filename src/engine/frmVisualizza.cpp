@@ -17,7 +17,7 @@ namespace dvx {
 frmVisualizza::frmVisualizza(const SystemState& state, QWidget* parent)
     : QDialog(parent), state_(state) {
     setObjectName("frmVisualizza");
-    setWindowTitle(" Visualizza");
+    setWindowTitle(QStringLiteral(" Visualizza"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -26,16 +26,17 @@ frmVisualizza::frmVisualizza(const SystemState& state, QWidget* parent)
 
     auto* rows = new QWidget(this);
     rows->setObjectName("rows");
-    rows->setStyleSheet("#rows { background: white; border: 1px solid rgb(160,160,160); }");
+    rows->setStyleSheet(
+        QStringLiteral("#rows { background: white; border: 1px solid rgb(160,160,160); }"));
     auto* rowsLayout = new QVBoxLayout(rows);
     rowsLayout->setContentsMargins(8, 6, 8, 6);
     rowsLayout->setSpacing(2);
     for (std::size_t r = 0; r < labVisualizza_.size(); ++r) {
         auto* label = new QLabel(rows);
-        label->setObjectName(QString("labVisualizza_%1").arg(r));
+        label->setObjectName(QStringLiteral("labVisualizza_%1").arg(r));
         label->setFont(font);
-        label->setStyleSheet("color: rgb(0,128,0);");
-        label->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(44, 'X')));
+        label->setStyleSheet(QStringLiteral("color: rgb(0,128,0);"));
+        label->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(44, u'X')));
         rowsLayout->addWidget(label, 1);
         labVisualizza_[r] = label;
     }
@@ -50,7 +51,7 @@ frmVisualizza::frmVisualizza(const SystemState& state, QWidget* parent)
     // The scroll bar is the window's only control: the keys turn the panels.
     scroll_->setFocusPolicy(Qt::StrongFocus);
 
-    auto* label1 = new QLabel("* Pannello n.", this);
+    auto* label1 = new QLabel(QStringLiteral("* Pannello n."), this);
     label1->setObjectName("Label1");
     labNscheda_ = new QLabel(this);
     labNscheda_->setObjectName("labNscheda");
@@ -58,7 +59,7 @@ frmVisualizza::frmVisualizza(const SystemState& state, QWidget* parent)
     auto bold = labNscheda_->font();
     bold.setBold(true);
     labNscheda_->setFont(bold);
-    auto* lbInfo = new QLabel("* 1 Pannello = 10 Colonne", this);
+    auto* lbInfo = new QLabel(QStringLiteral("* 1 Pannello = 10 Colonne"), this);
     lbInfo->setObjectName("lbInfo");
 
     auto* top = new QHBoxLayout;

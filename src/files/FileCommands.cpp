@@ -1,4 +1,6 @@
 #include "FileCommands.h"
+#include "BusyGuard.h"
+#include "ProgramPaths.h"
 
 #include "Cp1252.h"
 #include "ErrorCodes.h"
@@ -20,22 +22,6 @@ constexpr std::string_view kSaveAsProcedure = "menusalvacome_Click of Form frmMA
 constexpr std::string_view kImportProcedure = "ImportaColonneTxt of Modulo corpo ";
 constexpr std::string_view kExportProcedure = "SalvaColonneTxt of Modulo corpo";
 
-std::string folderOf(std::string_view programFolder, std::string_view name) {
-    return (fs::path(programFolder) / name).string();
-}
-
-// Shows the busy cursor for the life of the value.
-class BusyCursor final {
-public:
-    explicit BusyCursor(Platform& platform) : platform_(platform) { platform_.setBusy(true); }
-    ~BusyCursor() { platform_.setBusy(false); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    Platform& platform_;
-};
-
 void showFileError(Platform& platform, std::error_code ec, const fs::path& path,
                    std::string_view procedure) {
     platform.message(errorMessage(classicErrorOf(ec, path), procedure));
@@ -55,7 +41,7 @@ FileCommandResult writeTo(SystemState& state, FileSession& session, Platform& pl
                           const std::string& path, std::string_view procedure) {
     std::error_code ec;
     {
-        BusyCursor busy(platform);
+        BusyGuard busy(platform);
         ec = saveSystemFile(path, state);
     }
     if (ec) {
@@ -100,14 +86,14 @@ std::string exportFileName(std::string_view panelText) {
 
 FileCommandResult openSystem(SystemState& state, FileSession& session, Platform& platform,
                              std::string_view programFolder) {
-    const auto path = platform.openFileName(folderOf(programFolder, kSystemsFolder), kSystemFilter);
+    const auto path = platform.openFileName(ProgramPaths(programFolder).systems(), kSystemFilter);
     if (!path || path->empty()) {
         return {};
     }
     std::error_code ec;
     SystemFileRead read;
     {
-        BusyCursor busy(platform);
+        BusyGuard busy(platform);
         read = readSystemFile(*path, ec);
     }
     if (ec) {
@@ -138,7 +124,7 @@ FileCommandResult saveSystem(SystemState& state, FileSession& session, Platform&
     }
     fs::path target(state.fileName.empty() ? std::string(kInitialFileName) : state.fileName);
     if (!target.has_parent_path()) {
-        const fs::path folder = folderOf(programFolder, kSystemsFolder);
+        const fs::path folder = ProgramPaths(programFolder).systems();
         std::error_code ec;
         fs::create_directories(folder, ec);
         if (ec) {
@@ -153,7 +139,7 @@ FileCommandResult saveSystem(SystemState& state, FileSession& session, Platform&
 FileCommandResult saveSystemAs(SystemState& state, FileSession& session, Platform& platform,
                                std::string_view programFolder) {
     const auto path =
-        platform.saveFileName(folderOf(programFolder, kSystemsFolder), kSystemFilter, "");
+        platform.saveFileName(ProgramPaths(programFolder).systems(), kSystemFilter, "");
     if (!path || path->empty()) {
         return {};
     }
@@ -162,7 +148,7 @@ FileCommandResult saveSystemAs(SystemState& state, FileSession& session, Platfor
 
 FileCommandResult importColumns(SystemState& state, FileSession& session, Platform& platform,
                                 std::string_view programFolder) {
-    const auto path = platform.openFileName(folderOf(programFolder, kTextFolder), kTextFilter);
+    const auto path = platform.openFileName(ProgramPaths(programFolder).texts(), kTextFilter);
     if (!path) {
         return {};
     }
@@ -176,7 +162,7 @@ FileCommandResult ImportaColonneTxt(SystemState& state, FileSession& session, Pl
     }
     ColumnTextRead read;
     {
-        BusyCursor busy(platform);
+        BusyGuard busy(platform);
         read = readColumnTextFile(path);
     }
     if (!read.ok) {
@@ -194,11 +180,11 @@ FileCommandResult ImportaColonneTxt(SystemState& state, FileSession& session, Pl
 
 void SalvaColonneTxt(const SystemState& state, Platform& platform, std::string_view programFolder) {
     const std::string name = exportFileName(fileNamePanel(state.fileName));
-    const fs::path folder = folderOf(programFolder, kTextFolder);
+    const fs::path folder = ProgramPaths(programFolder).texts();
     const fs::path target = folder / name;
     std::error_code ec;
     {
-        BusyCursor busy(platform);
+        BusyGuard busy(platform);
         fs::create_directories(folder, ec);
         if (!ec) {
             ec = writeColumnText(target, state.colonne, state.sistema.columnCount);

@@ -16,8 +16,6 @@ class Platform;
 
 inline constexpr std::string_view kSystemFilter = "Sistemi Decaventrix (*.dvx)|*.dvx";
 inline constexpr std::string_view kTextFilter = "File TXT (*.txt)|*.txt";
-inline constexpr std::string_view kSystemsFolder = "sistemi";
-inline constexpr std::string_view kTextFolder = "txt";
 inline constexpr std::string_view kUnreadableFile = "Questo file non puo' essere letto";
 inline constexpr std::string_view kErrorTitle = "E R R O R E";
 inline constexpr std::string_view kInitialFileName = "nuovo.dvx";

@@ -36,7 +36,8 @@ QtNetDownloader::~QtNetDownloader() = default;
 
 DownloadResult QtNetDownloader::download(const std::string& url, const std::string& localFile) {
     const QUrl address(QString::fromStdString(url), QUrl::StrictMode);
-    if (!address.isValid() || (address.scheme() != "http" && address.scheme() != "https")) {
+    if (!address.isValid() ||
+        (address.scheme() != QLatin1String("http") && address.scheme() != QLatin1String("https"))) {
         return failed("not an http or https address: " + url);
     }
 

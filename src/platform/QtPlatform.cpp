@@ -1,4 +1,5 @@
 #include "QtPlatform.h"
+#include "QtText.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,10 +17,6 @@
 namespace dvx {
 
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
@@ -42,13 +39,13 @@ QMessageBox::Icon qtIcon(Icon icon) {
 QString qtFileFilter(std::string_view filter) {
     const auto bar = filter.find('|');
     if (bar == std::string_view::npos) {
-        return fromUtf8(filter);
+        return qtText(filter);
     }
-    auto description = fromUtf8(filter.substr(0, bar)).trimmed();
-    const auto pattern = fromUtf8(filter.substr(bar + 1)).trimmed();
+    auto description = qtText(filter.substr(0, bar)).trimmed();
+    const auto pattern = qtText(filter.substr(bar + 1)).trimmed();
     // The description often names its pattern already: "File TXT (*.txt)".
     if (!description.contains(pattern)) {
-        description += " (" + pattern + ")";
+        description += QLatin1String(" (") + pattern + QLatin1Char(')');
     }
     return description;
 }
@@ -56,22 +53,41 @@ QString qtFileFilter(std::string_view filter) {
 QString qtDefaultSuffix(std::string_view filter) {
     const auto bar = filter.find('|');
     const auto pattern =
-        fromUtf8(bar == std::string_view::npos ? filter : filter.substr(bar + 1)).trimmed();
-    if (!pattern.startsWith("*.") || pattern.contains(';') || pattern.indexOf('*', 1) >= 0 ||
-        pattern.contains('?')) {
+        qtText(bar == std::string_view::npos ? filter : filter.substr(bar + 1)).trimmed();
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern.contains(u';') ||
+        pattern.indexOf(u'*', 1) >= 0 || pattern.contains(u'?')) {
         return {};
     }
     return pattern.mid(2);
 }
 
 QString qtMessageText(std::string_view text) {
-    auto result = fromUtf8(text);
-    result.replace("\r\n", "\n");
-    result.replace('\r', '\n');
+    auto result = qtText(text);
+    result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    result.replace(u'\r', u'\n');
     return result;
 }
 
 QtPlatform::QtPlatform(QString programTitle) : programTitle_(std::move(programTitle)) {}
+
+QWidget* QtPlatform::setDialogParent(QWidget* parent) {
+    QWidget* previous = parent_;
+    parent_ = parent;
+    return previous;
+}
+
+ScopedDialogParent::ScopedDialogParent(Platform& platform, QWidget* window)
+    : platform_(dynamic_cast<QtPlatform*>(&platform)) {
+    if (platform_ != nullptr) {
+        previous_ = platform_->setDialogParent(window);
+    }
+}
+
+ScopedDialogParent::~ScopedDialogParent() {
+    if (platform_ != nullptr) {
+        platform_->setDialogParent(previous_);
+    }
+}
 
 QWidget* QtPlatform::dialogParent() const {
     // A dialog owned by a disabled window would be disabled with it (the
@@ -83,7 +99,7 @@ QWidget* QtPlatform::dialogParent() const {
 }
 
 QString QtPlatform::title(std::string_view title) const {
-    return title.empty() ? programTitle_ : fromUtf8(title);
+    return title.empty() ? programTitle_ : qtText(title);
 }
 
 Answer QtPlatform::message(std::string_view text, std::string_view title, Icon icon,
@@ -135,7 +151,7 @@ std::optional<std::string> QtPlatform::input(std::string_view prompt, std::strin
     bool ok = false;
     const auto text =
         QInputDialog::getText(dialogParent(), this->title(title), qtMessageText(prompt),
-                              QLineEdit::Normal, fromUtf8(defaultText), &ok);
+                              QLineEdit::Normal, qtText(defaultText), &ok);
     if (!ok) {
         return std::nullopt;
     }
@@ -144,8 +160,8 @@ std::optional<std::string> QtPlatform::input(std::string_view prompt, std::strin
 
 std::optional<std::string> QtPlatform::openFileName(std::string_view folder,
                                                     std::string_view filter) {
-    const auto path = QFileDialog::getOpenFileName(dialogParent(), "Apri", fromUtf8(folder),
-                                                   qtFileFilter(filter));
+    const auto path = QFileDialog::getOpenFileName(dialogParent(), QStringLiteral("Apri"),
+                                                   qtText(folder), qtFileFilter(filter));
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -155,8 +171,9 @@ std::optional<std::string> QtPlatform::openFileName(std::string_view folder,
 std::optional<std::string> QtPlatform::saveFileName(std::string_view folder,
                                                     std::string_view filter,
                                                     std::string_view suggestedName) {
-    const auto start = QDir(fromUtf8(folder)).filePath(fromUtf8(suggestedName));
-    QFileDialog dialog(dialogParent(), "Salva con nome", start, qtFileFilter(filter));
+    const auto start = QDir(qtText(folder)).filePath(qtText(suggestedName));
+    QFileDialog dialog(dialogParent(), QStringLiteral("Salva con nome"), start,
+                       qtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without extension would not show in the open dialog later.
     dialog.setDefaultSuffix(qtDefaultSuffix(filter));
@@ -183,8 +200,9 @@ void QtPlatform::setBusy(bool busy) {
 }
 
 bool QtPlatform::openExternal(std::string_view fileOrAddress) {
-    const auto target = fromUtf8(fileOrAddress);
-    const auto url = target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(target);
+    const auto target = qtText(fileOrAddress);
+    const auto url =
+        target.contains(QLatin1String("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
     return QDesktopServices::openUrl(url);
 }
 

@@ -4,9 +4,9 @@
 
 #include "Platform.h"
 
+#include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 namespace dvx {
 
@@ -24,7 +24,8 @@ public:
     explicit QtPlatform(QString programTitle);
 
     // The window dialogs are centred on; none centres them on the screen.
-    void setDialogParent(QWidget* parent) { parent_ = parent; }
+    // Returns the previous one.
+    QWidget* setDialogParent(QWidget* parent);
 
     Answer message(std::string_view text, std::string_view title, Icon icon,
                    Buttons buttons) override;
@@ -44,7 +45,22 @@ private:
     QWidget* dialogParent() const;
 
     QString programTitle_;
-    QWidget* parent_ = nullptr;
+    QPointer<QWidget> parent_;
+};
+
+// While it lives, messages and file dialogs centre on window (a modeless
+// window's own messages appear over it, not over the main window). Does
+// nothing for a platform that shows no windows, such as the test recorder.
+class ScopedDialogParent final {
+public:
+    ScopedDialogParent(Platform& platform, QWidget* window);
+    ~ScopedDialogParent();
+    ScopedDialogParent(const ScopedDialogParent&) = delete;
+    ScopedDialogParent& operator=(const ScopedDialogParent&) = delete;
+
+private:
+    QtPlatform* platform_;
+    QPointer<QWidget> previous_;
 };
 
 } // namespace dvx

@@ -1,4 +1,5 @@
 #include "QtProgress.h"
+#include "QtText.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -6,14 +7,6 @@
 #include <QWidget>
 
 namespace dvx {
-
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 QtProgress::QtProgress(const ProgressView& view)
     : window_(view.window), bar_(view.bar), alarm_(view.alarm) {
@@ -42,14 +35,14 @@ void QtProgress::setPercent(int percent) {
 
 void QtProgress::setCaption(std::string_view caption) {
     if (window_) {
-        window_->setWindowTitle(fromUtf8(caption));
+        window_->setWindowTitle(qtText(caption));
     }
     runEvents();
 }
 
 void QtProgress::setAlarm(std::string_view text) {
     if (alarm_) {
-        alarm_->setText(fromUtf8(text));
+        alarm_->setText(qtText(text));
     }
     runEvents();
 }

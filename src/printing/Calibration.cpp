@@ -1,4 +1,5 @@
 #include "Calibration.h"
+#include "ProgramPaths.h"
 
 #include "LittleEndian.h"
 
@@ -70,7 +71,7 @@ std::string calibrationBytes(const Calibration& calibration, std::string_view pr
 }
 
 std::string calibrationPath(std::string_view programFolder) {
-    return std::string(programFolder) + std::string(kCalibrationFileName);
+    return ProgramPaths(programFolder).calibrationFile();
 }
 
 Calibration LeggiTaratura(std::string_view programFolder) {

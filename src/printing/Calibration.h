@@ -15,7 +15,6 @@ class Platform;
 inline constexpr std::int16_t kQualityNormale = 9999; // medium print quality
 inline constexpr std::int16_t kQualityBassa = 1111;   // draft; any other value counts as draft
 inline constexpr std::size_t kCalibrationRecordSize = 128;
-inline constexpr std::string_view kCalibrationFileName = "print.cfg";
 
 // Millimetres; the printer is its device name (UTF-8 here, Windows-1252 on disk).
 struct Calibration {

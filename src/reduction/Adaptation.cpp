@@ -1,4 +1,5 @@
 #include "Adaptation.h"
+#include "BusyGuard.h"
 
 #include "ColumnOps.h"
 #include "MatrixFile.h"
@@ -149,23 +150,20 @@ AdaptationResult adaptMatrixFile(SystemState& state, const std::string& path,
         platform.message(kUnexpected, kErrorTitle, Icon::Critical);
         return result;
     }
-    platform.setBusy(true);
+    const BusyGuard busy(platform);
     const auto fixed = askFixedNumbers(state.sistema, record.fixed, platform);
     if (!fixed) {
-        platform.setBusy(false);
         return result;
     }
     const bool fixedGiven = record.fixed > 0;
     if (fixedGiven && platform.message(fixedNumbersConfirmation(fixed->text), "A V V I S O",
                                        Icon::Question, Buttons::OkCancel) == Answer::Cancel) {
-        platform.setBusy(false);
         return result;
     }
 
     const auto content = readMatrixFile(path, record.columns, record.numbers);
     if (content.status != MatrixFileStatus::Ok) {
         showMatrixFileProblem(content.status, path, platform);
-        platform.setBusy(false);
         return result;
     }
 
@@ -193,7 +191,6 @@ AdaptationResult adaptMatrixFile(SystemState& state, const std::string& path,
 
     state.sistema.columnCount = count;
     shuffleColumns(state, platform);
-    platform.setBusy(false);
     state.sistema.typeText = matrixTypeText(record);
     result.status = statusPanels(state, sep);
     return result;

@@ -1,5 +1,7 @@
 #include "Guarantee.h"
 
+#include "Binomial.h"
+
 #include "NumberSet.h"
 
 #include <algorithm>
@@ -26,17 +28,6 @@ Bits bitsOf(std::uint32_t mask) {
         mask ^= low;
     }
     return bits;
-}
-
-double choose(int n, int k) {
-    if (k < 0 || k > n) {
-        return 0;
-    }
-    double result = 1;
-    for (int i = 1; i <= k; ++i) {
-        result = result * (n - k + i) / i;
-    }
-    return result;
 }
 
 // Calls visit(mask) for every union of `size` of the given single bits.
@@ -76,7 +67,8 @@ public:
         const int outside = playCount_ - inside;
         double size = 0;
         for (int common = std::max(needed, 0); common <= std::min(kColumnSize, inside); ++common) {
-            size += choose(inside, common) * choose(outside, kColumnSize - common);
+            size += static_cast<double>(binomial(inside, common)) *
+                    static_cast<double>(binomial(outside, kColumnSize - common));
         }
         return size;
     }
@@ -194,7 +186,7 @@ GuaranteeReport checkGuarantee(std::span<const NumberSet> columns, NumberSet inP
     // spreading by swaps enters each set once but tries every swap from it.
     // Take the cheaper for the whole columns; the others can only be marked.
     const int playCount = std::popcount(play);
-    const double combinations = choose(playCount, kColumnSize);
+    const double combinations = static_cast<double>(binomial(playCount, kColumnSize));
     double markCost = 0;
     double innerSets = 0;
     for (const std::uint32_t column : whole) {

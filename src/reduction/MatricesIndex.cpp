@@ -1,4 +1,5 @@
 #include "MatricesIndex.h"
+#include "ProgramPaths.h"
 
 #include "Cp1252.h"
 #include "LittleEndian.h"
@@ -112,12 +113,11 @@ std::optional<std::vector<MatrixRecord>> readMatricesIndex(const std::string& pa
 }
 
 std::string matricesIndexPath(std::string_view programFolder) {
-    return std::string(programFolder) + std::string(kMatricesFolder) +
-           std::string(kMatricesIndexName);
+    return ProgramPaths(programFolder).matricesIndex();
 }
 
 std::string matrixFilePath(std::string_view programFolder, const MatrixRecord& record) {
-    return std::string(programFolder) + std::string(kMatricesFolder) + record.file;
+    return ProgramPaths(programFolder).matrixFile(record.file);
 }
 
 std::vector<MatrixRecord> matchingRecords(const std::vector<MatrixRecord>& records, int count) {

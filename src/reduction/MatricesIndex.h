@@ -18,8 +18,6 @@ inline constexpr std::size_t kMatrixRecordSize = 169;
 inline constexpr std::size_t kMatrixTypeSize = 3;
 inline constexpr std::size_t kMatrixDescriptionSize = 30;
 inline constexpr std::size_t kMatrixFileNameSize = 130;
-inline constexpr std::string_view kMatricesFolder = "matrici/";
-inline constexpr std::string_view kMatricesIndexName = "matrici.qvr";
 
 // One index record. Texts are UTF-8 here and Windows-1252 on disk; type and
 // description keep their padding blanks, the file name loses its trailing ones.

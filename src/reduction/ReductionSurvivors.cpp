@@ -1,5 +1,7 @@
 #include "ReductionSurvivors.h"
 
+#include "Binomial.h"
+
 #include "Model.h"
 
 #include <algorithm>
@@ -38,17 +40,6 @@ std::uint32_t roundUpToBlock(std::uint32_t count) {
     return (count + kBlock - 1) / kBlock * kBlock;
 }
 
-double choose(int n, int k) {
-    if (k < 0 || k > n) {
-        return 0;
-    }
-    double result = 1;
-    for (int i = 1; i <= k; ++i) {
-        result = result * (n - k + i) / i;
-    }
-    return result;
-}
-
 } // namespace
 
 ReductionSurvivors::ReductionSurvivors(std::vector<std::uint32_t> masks)
@@ -62,7 +53,8 @@ ReductionSurvivors::ReductionSurvivors(std::vector<std::uint32_t> masks)
     const int outside = static_cast<int>(bitCount(universe_)) - kColumnSize;
     for (int j = 0; j <= kColumnSize; ++j) {
         atDistance_[static_cast<std::size_t>(j)] =
-            choose(kColumnSize, j) * choose(outside, kColumnSize - j);
+            static_cast<double>(binomial(kColumnSize, j)) *
+            static_cast<double>(binomial(outside, kColumnSize - j));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "Settings.h"
+#include "ProgramPaths.h"
 
 #include "Cp1252.h"
 #include "ErrorCodes.h"
@@ -40,7 +41,7 @@ std::string oneLine(std::string_view value) {
 } // namespace
 
 std::string settingsPath(std::string_view programFolder) {
-    return std::string(programFolder) + std::string(kSettingsFileName);
+    return ProgramPaths(programFolder).settingsFile();
 }
 
 bool ReadConfiguration(Settings& settings, std::string_view programFolder, Platform& platform) {

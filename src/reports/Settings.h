@@ -14,8 +14,6 @@ struct Settings {
     std::string stampanteTabulato; // device name of the listing printer
 };
 
-inline constexpr std::string_view kSettingsFileName = "impostazioni.cfg";
-
 std::string settingsPath(std::string_view programFolder);
 
 // Reads line 1 into the header, then line 2 into the printer. A missing file

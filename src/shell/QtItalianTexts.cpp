@@ -9,7 +9,8 @@ namespace dvx {
 
 bool installItalianQtTexts(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
-    if (!translator->load(QLocale(QLocale::Italian, QLocale::Italy), "qtbase", "_",
+    if (!translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                          QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;

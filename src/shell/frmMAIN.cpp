@@ -1,6 +1,9 @@
 #include "frmMAIN.h"
+#include "OptionLook.h"
+#include "QtText.h"
 
 #include "AppState.h"
+#include "CellGrid.h"
 #include "CellLook.h"
 #include "ColumnOps.h"
 #include "Development.h"
@@ -12,8 +15,8 @@
 #include "Settings.h"
 #include "StatusPanels.h"
 #include "SystemOps.h"
+#include "WindowHub.h"
 #include "frmCalcolo.h"
-#include "frmCellGrid.h"
 #include "frmVisualizza.h"
 
 #include <QAction>
@@ -29,46 +32,13 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-// ---- Condition dialogs -------------------------------------------------
-// Each dialog edits its conditions in place and is shown modally; the main
-// window then sets its menu entry's check mark from the conditions.
-#if __has_include("frmSomma.h")
-#include "frmSomma.h"
-#define DVX_HAVE_FRMSOMMA 1
-#endif
-#if __has_include("frmPari.h")
-#include "frmPari.h"
-#define DVX_HAVE_FRMPARI 1
-#endif
-#if __has_include("frmFisse.h")
-#include "frmFisse.h"
-#define DVX_HAVE_FRMFISSE 1
-#endif
-#if __has_include("frmConsecutivi.h")
-#include "frmConsecutivi.h"
-#define DVX_HAVE_FRMCONSECUTIVI 1
-#endif
-#if __has_include("frmFiltri.h")
-#include "frmFiltri.h"
-#define DVX_HAVE_FRMFILTRI 1
-#endif
-#if __has_include("frmRidotto.h")
-#include "frmRidotto.h"
-#define DVX_HAVE_FRMRIDOTTO 1
-#endif
-// ------------------------------------------------------------------------
-
 namespace dvx {
 
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 using Handler = void (frmMAIN::*)();
 
-// nullptr: the window this entry opens is not part of the program yet.
+// nullptr: the window hub opens what the entry stands for.
 struct MenuEntry {
     const char* name; // "-" for a separator
     const char* caption;
@@ -99,13 +69,13 @@ const std::vector<MenuSpec>& menuSpecs() {
           {"menuuscita", "&Uscita", nullptr}}},
         {"menucondizioni",
          "&Condizioni",
-         {{"menuColonnaFiltro", "&Colonna Filtro", &frmMAIN::menuColonnaFiltro_Click, true},
-          {"menuConsecutivi", "C&onsecutivi", &frmMAIN::menuConsecutivi_Click, true},
-          {"menuFisse", "&Fisse", &frmMAIN::menuFisse_Click, true},
-          {"menuPariDispari", "&Pari e Dispari", &frmMAIN::menuPariDispari_Click, true},
-          {"menuSomma", "&Somma", &frmMAIN::menuSomma_Click, true},
+         {{"menuColonnaFiltro", "&Colonna Filtro", nullptr, true},
+          {"menuConsecutivi", "C&onsecutivi", nullptr, true},
+          {"menuFisse", "&Fisse", nullptr, true},
+          {"menuPariDispari", "&Pari e Dispari", nullptr, true},
+          {"menuSomma", "&Somma", nullptr, true},
           {"-", "", nullptr},
-          {"menuRidotto", "&Ridotto", &frmMAIN::menuRidotto_Click, true}}},
+          {"menuRidotto", "&Ridotto", nullptr, true}}},
         {"menuoperazioni",
          "&Operazioni",
          {{"menuadattamatrice", "&Adatta matrice", nullptr},
@@ -147,26 +117,18 @@ constexpr ButtonSpec kButtons[] = {
     {"cmdSchedine", "Stampa Schedine", nullptr},
 };
 
-QString styleOf(const CellLook& look) {
-    const auto rgb = [](const Rgb& c) {
-        return QString("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
-    };
-    return QString(
-               "QRadioButton { background: %1; color: %2; padding: 4px 10px; border-radius: 4px;"
-               " font-weight: %3; }")
-        .arg(rgb(look.background), rgb(look.text), look.bold ? "bold" : "normal");
-}
-
 } // namespace
 
 frmMAIN::frmMAIN(AppState& app, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), app_(app), platform_(platform) {
+    : QMainWindow(parent), app_(app),
+      platform_(platform), context_{app, platform, this, modeless_,
+                                    [this] { refreshFromState(); }} {
     setObjectName("frmMAIN");
     const QLocale locale;
     separators_.thousands = locale.groupSeparator().toStdString();
     separators_.decimal = locale.decimalPoint().toStdString();
 
-    setWindowTitle(qs(mainWindowCaption()));
+    setWindowTitle(qtText(mainWindowCaption()));
     buildMenus();
 
     auto* central = new QWidget(this);
@@ -189,52 +151,69 @@ frmMAIN::frmMAIN(AppState& app, Platform& platform, QWidget* parent)
     optImporto_Click(1);
     resetSystem(false);
     for (int i = 0; i < kNumbers; ++i) {
-        const auto text = qs(formatPicture(i + 1, "00"));
+        const auto text = qtText(formatPicture(i + 1, "00"));
         grnum_->cell(i)->setText(text);
         grScud_->cell(i)->setText(text);
     }
     app_.system.fileName = "nuovo.dvx";
-    panels_[0]->setText(qs(fileNamePanel(app_.system.fileName)));
+    panels_[0]->setText(qtText(fileNamePanel(app_.system.fileName)));
     resize(minimumSizeHint().expandedTo(QSize(860, 560)));
     centreOnScreen(*this);
 }
 
 void frmMAIN::buildMenus() {
     for (const auto& menuDef : menuSpecs()) {
-        auto* menu = menuBar()->addMenu(menuDef.caption);
+        auto* menu = menuBar()->addMenu(QString::fromUtf8(menuDef.caption));
         menu->setObjectName(menuDef.name);
         for (const auto& entry : menuDef.entries) {
             if (std::string_view(entry.name) == "-") {
                 menu->addSeparator();
                 continue;
             }
-            auto* action = menu->addAction(entry.caption);
+            auto* action = menu->addAction(QString::fromUtf8(entry.caption));
             action->setObjectName(entry.name);
             action->setCheckable(entry.checkable);
-            if (entry.handler != nullptr) {
-                connect(action, &QAction::triggered, this,
-                        [this, handler = entry.handler] { (this->*handler)(); });
-            }
+            connectControl(action, &QAction::triggered, entry.name, entry.handler);
         }
     }
-    connect(findChild<QAction*>("menuuscita"), &QAction::triggered, this, &QWidget::close);
+    connect(findChild<QAction*>(QStringLiteral("menuuscita")), &QAction::triggered, this,
+            &QWidget::close);
     // A click on "&Info" opens the about box, which is its own subsystem.
-    auto* info = menuBar()->addAction("&Info");
-    info->setObjectName("menuinfo");
+    auto* info = menuBar()->addAction(QStringLiteral("&Info"));
+    info->setObjectName(QStringLiteral("menuinfo"));
+    connectControl(info, &QAction::triggered, "menuinfo", nullptr);
+}
+
+template <class Control, class Signal>
+void frmMAIN::connectControl(Control* control, Signal signal, std::string_view name,
+                             void (frmMAIN::*handler)()) {
+    if (handler != nullptr) {
+        connect(control, signal, this, [this, handler] { (this->*handler)(); });
+    } else if (const auto open = hubWindowFor(name)) {
+        connect(control, signal, this, [this, open] { open(context_); });
+    }
+}
+
+void frmMAIN::refreshFromState() {
+    setConditionMarks();
+    showStatusPanels();
+    if (app_.system.developed()) {
+        applyWindowState(WindowState::Developed);
+    }
 }
 
 QWidget* frmMAIN::buildNumberFrame() {
     auto* frame = new QGroupBox(this);
     frame->setObjectName("frameNumeri");
     auto* layout = new QVBoxLayout(frame);
-    labnumeri_ = new QLabel("Numeri in gioco [00]", frame);
+    labnumeri_ = new QLabel(QStringLiteral("Numeri in gioco [00]"), frame);
     labnumeri_->setObjectName("labnumeri");
     auto font = labnumeri_->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.15);
     labnumeri_->setFont(font);
     layout->addWidget(labnumeri_);
-    grnum_ = new frmCellGrid("grnum", kNumbers, 5, true, frame);
+    grnum_ = new CellGrid(QStringLiteral("grnum"), kNumbers, 5, true, frame);
     grnum_->onClick = [this](int i) { grnum_Click(i); };
     layout->addWidget(grnum_, 1);
     return frame;
@@ -244,26 +223,26 @@ QWidget* frmMAIN::buildNumeroneFrame() {
     auto* frame = new QGroupBox(this);
     frame->setObjectName("Frame2");
     auto* layout = new QVBoxLayout(frame);
-    auto* title = new QLabel("Numerone", frame);
+    auto* title = new QLabel(QStringLiteral("Numerone"), frame);
     title->setObjectName("Label1");
     auto font = title->font();
     font.setBold(true);
     title->setFont(font);
     layout->addWidget(title);
-    grScud_ = new frmCellGrid("grScud", kNumbers, 10, false, frame);
+    grScud_ = new CellGrid(QStringLiteral("grScud"), kNumbers, 10, false, frame);
     grScud_->onClick = [this](int i) { grScud_Click(i); };
     layout->addWidget(grScud_, 1);
     return frame;
 }
 
 QWidget* frmMAIN::buildPriceFrame() {
-    auto* frame = new QGroupBox("Importo giocata", this);
+    auto* frame = new QGroupBox(QStringLiteral("Importo giocata"), this);
     frame->setObjectName("Frame3");
     auto* layout = new QHBoxLayout(frame);
     const char* captions[] = {"1.0", "2.0"};
     for (int i = 0; i < 2; ++i) {
-        auto* option = new QRadioButton(captions[i], frame);
-        option->setObjectName(QString("optImporto_%1").arg(i));
+        auto* option = new QRadioButton(QString::fromUtf8(captions[i]), frame);
+        option->setObjectName(QStringLiteral("optImporto_%1").arg(i));
         connect(option, &QRadioButton::clicked, this, [this, i] { optImporto_Click(i); });
         layout->addWidget(option);
         optImporto_[static_cast<std::size_t>(i)] = option;
@@ -272,18 +251,15 @@ QWidget* frmMAIN::buildPriceFrame() {
 }
 
 QWidget* frmMAIN::buildCommandFrame() {
-    auto* frame = new QGroupBox("Operazioni", this);
+    auto* frame = new QGroupBox(QStringLiteral("Operazioni"), this);
     frame->setObjectName("Frame1");
     auto* layout = new QVBoxLayout(frame);
     layout->setSpacing(6);
     for (const auto& buttonDef : kButtons) {
-        auto* button = new QPushButton(buttonDef.caption, frame);
+        auto* button = new QPushButton(QString::fromUtf8(buttonDef.caption), frame);
         button->setObjectName(buttonDef.name);
         button->setMinimumHeight(30);
-        if (buttonDef.handler != nullptr) {
-            connect(button, &QPushButton::clicked, this,
-                    [this, handler = buttonDef.handler] { (this->*handler)(); });
-        }
+        connectControl(button, &QPushButton::clicked, buttonDef.name, buttonDef.handler);
         layout->addWidget(button);
     }
     layout->addStretch(1);
@@ -297,8 +273,8 @@ void frmMAIN::buildStatusBar() {
     const char* texts[] = {"Nome Sistema", "Numero Colonne", "Costo Sistema", "Tipo Sistema"};
     const int stretch[] = {3, 2, 2, 3};
     for (std::size_t i = 0; i < panels_.size(); ++i) {
-        auto* panel = new QLabel(texts[i], bar);
-        panel->setObjectName(QString("StBar_%1").arg(i + 1));
+        auto* panel = new QLabel(QString::fromUtf8(texts[i]), bar);
+        panel->setObjectName(QStringLiteral("StBar_%1").arg(i + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setContentsMargins(6, 1, 6, 1);
@@ -310,7 +286,7 @@ void frmMAIN::buildStatusBar() {
 // ---- Window state ------------------------------------------------------
 
 void frmMAIN::setControlEnabled(std::string_view name, bool enabled) {
-    const auto qname = qs(name);
+    const auto qname = qtText(name);
     if (auto* action = findChild<QAction*>(qname)) {
         action->setEnabled(enabled);
     } else if (auto* menu = findChild<QMenu*>(qname)) {
@@ -322,7 +298,7 @@ void frmMAIN::setControlEnabled(std::string_view name, bool enabled) {
 }
 
 bool frmMAIN::isControlEnabled(std::string_view name) const {
-    const auto qname = qs(name);
+    const auto qname = qtText(name);
     if (const auto* action = findChild<QAction*>(qname)) {
         return action->isEnabled();
     }
@@ -341,7 +317,7 @@ void frmMAIN::applyWindowState(WindowState state) {
     }
     if (clearsConditionMarks(state)) {
         for (const auto menu : conditionMenus()) {
-            findChild<QAction*>(qs(menu))->setChecked(false);
+            findChild<QAction*>(qtText(menu))->setChecked(false);
         }
     }
 }
@@ -355,17 +331,18 @@ void frmMAIN::enableForNumberCount() {
 
 void frmMAIN::setConditionMarks() {
     for (const auto menu : conditionMenus()) {
-        findChild<QAction*>(qs(menu))->setChecked(conditionMark(app_.system, menu).value_or(false));
+        findChild<QAction*>(qtText(menu))
+            ->setChecked(conditionMark(app_.system, menu).value_or(false));
     }
 }
 
 void frmMAIN::showStatusPanels(std::string_view costPicture) {
     const auto texts = statusBarTexts(app_.system, separators_);
-    panels_[1]->setText(qs(texts.count));
-    panels_[2]->setText(qs(formatPicture(static_cast<double>(app_.system.pricePerColumn) *
-                                             app_.system.sistema.columnCount,
-                                         costPicture, separators_)));
-    panels_[3]->setText(qs(texts.type));
+    panels_[1]->setText(qtText(texts.count));
+    panels_[2]->setText(qtText(formatPicture(static_cast<double>(app_.system.pricePerColumn) *
+                                                 app_.system.sistema.columnCount,
+                                             costPicture, separators_)));
+    panels_[3]->setText(qtText(texts.type));
 }
 
 void frmMAIN::resetSystem(bool keepNumbers) {
@@ -376,7 +353,7 @@ void frmMAIN::resetSystem(bool keepNumbers) {
         }
         showNumeroneCells();
         showStatusPanels();
-        labnumeri_->setText(qs(labnumeriText(app_.system.sistema.countInPlay, true)));
+        labnumeri_->setText(qtText(labnumeriText(app_.system.sistema.countInPlay, true)));
     }
     applyWindowState(WindowState::Editing);
     if (keepNumbers) {
@@ -404,7 +381,7 @@ void frmMAIN::showNumeroneCells() {
 void frmMAIN::grnum_Click(int index) {
     toggleNumber(app_.system, index + 1);
     showNumberCell(index);
-    labnumeri_->setText(qs(labnumeriText(app_.system.sistema.countInPlay, false)));
+    labnumeri_->setText(qtText(labnumeriText(app_.system.sistema.countInPlay, false)));
     enableForNumberCount();
 }
 
@@ -414,19 +391,7 @@ void frmMAIN::grScud_Click(int index) {
 }
 
 void frmMAIN::showOptions() {
-    const int chosen = optionOfPrice(app_.system.pricePerColumn);
-    // The other option keeps the button face, with the grey of disabled text.
-    const auto rgbOf = [](const QColor& c) {
-        return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-                   static_cast<std::uint8_t>(c.blue())};
-    };
-    const CellLook other{rgbOf(palette().color(QPalette::Active, QPalette::Button)),
-                         rgbOf(palette().color(QPalette::Disabled, QPalette::WindowText)), false};
-    for (int i = 0; i < 2; ++i) {
-        auto* option = optImporto_[static_cast<std::size_t>(i)];
-        option->setChecked(i == chosen);
-        option->setStyleSheet(styleOf(i == chosen ? chosenOptionLook() : other));
-    }
+    showChosenOption(optImporto_, optionOfPrice(app_.system.pricePerColumn));
 }
 
 void frmMAIN::optImporto_Click(int index) {
@@ -510,7 +475,7 @@ void frmMAIN::showFileResult(const FileCommandResult& result) {
         // The numbers come back one click at a time after a reset; with none,
         // the label keeps the reset's plain count.
         const int count = app_.system.sistema.countInPlay;
-        labnumeri_->setText(qs(labnumeriText(count, count == 0)));
+        labnumeri_->setText(qtText(labnumeriText(count, count == 0)));
         enableForNumberCount();
         setConditionMarks();
         if (result.developed) {
@@ -519,7 +484,7 @@ void frmMAIN::showFileResult(const FileCommandResult& result) {
         showStatusPanels(result.costPicture);
     }
     if (result.panel1) {
-        panels_[0]->setText(qs(*result.panel1));
+        panels_[0]->setText(qtText(*result.panel1));
     }
 }
 
@@ -544,48 +509,6 @@ void frmMAIN::menuEsportaColonne_Click() {
 }
 
 // ---- Condition dialogs -------------------------------------------------
-
-template <class Dialog> void frmMAIN::runConditionDialog(std::string_view menu) {
-    Dialog dialog(app_, platform_, this);
-    dialog.exec();
-    findChild<QAction*>(qs(menu))->setChecked(conditionMark(app_.system, menu).value_or(false));
-}
-
-void frmMAIN::menuColonnaFiltro_Click() {
-#ifdef DVX_HAVE_FRMFILTRI
-    runConditionDialog<frmFiltri>("menuColonnaFiltro");
-#endif
-}
-
-void frmMAIN::menuConsecutivi_Click() {
-#ifdef DVX_HAVE_FRMCONSECUTIVI
-    runConditionDialog<frmConsecutivi>("menuConsecutivi");
-#endif
-}
-
-void frmMAIN::menuFisse_Click() {
-#ifdef DVX_HAVE_FRMFISSE
-    runConditionDialog<frmFisse>("menuFisse");
-#endif
-}
-
-void frmMAIN::menuPariDispari_Click() {
-#ifdef DVX_HAVE_FRMPARI
-    runConditionDialog<frmPari>("menuPariDispari");
-#endif
-}
-
-void frmMAIN::menuSomma_Click() {
-#ifdef DVX_HAVE_FRMSOMMA
-    runConditionDialog<frmSomma>("menuSomma");
-#endif
-}
-
-void frmMAIN::menuRidotto_Click() {
-#ifdef DVX_HAVE_FRMRIDOTTO
-    runConditionDialog<frmRidotto>("menuRidotto");
-#endif
-}
 
 // ---- Shutdown ----------------------------------------------------------
 

@@ -5,6 +5,8 @@
 #include "FileCommands.h"
 #include "Format.h"
 #include "MainWindowState.h"
+#include "ModelessWindows.h"
+#include "WindowContext.h"
 
 #include <QMainWindow>
 
@@ -20,7 +22,7 @@ namespace dvx {
 
 struct AppState;
 class Platform;
-class frmCellGrid;
+class CellGrid;
 
 // Controls and menu entries carry their names as objectName; a control of
 // an array is named with its index ("grnum_0".."grnum_19", "grScud_0",
@@ -51,12 +53,10 @@ public:
     void cmdVisualizza_Click();
     void menumodifiche_Click();
     void cmdCancella_Click();
-    void menuColonnaFiltro_Click();
-    void menuConsecutivi_Click();
-    void menuFisse_Click();
-    void menuPariDispari_Click();
-    void menuSomma_Click();
-    void menuRidotto_Click();
+
+    // Shows the system again after a window opened from the hub changed it:
+    // condition marks, status bar, and the developed state.
+    void refreshFromState();
 
     // Enables or disables a control or menu entry by its name.
     void setControlEnabled(std::string_view name, bool enabled);
@@ -82,14 +82,20 @@ private:
     void showStatusPanels(std::string_view costPicture = "€ ###,###,###.00");
     void setConditionMarks();
     void showFileResult(const FileCommandResult& result);
-    template <class Dialog> void runConditionDialog(std::string_view menu);
+    // Connects a menu entry or button to its handler, or else to the window
+    // the hub opens for its name.
+    template <class Control, class Signal>
+    void connectControl(Control* control, Signal signal, std::string_view name,
+                        void (frmMAIN::*handler)());
 
     AppState& app_;
     Platform& platform_;
     Separators separators_;
     FileSession fileSession_;
-    frmCellGrid* grnum_ = nullptr;
-    frmCellGrid* grScud_ = nullptr;
+    ModelessWindows modeless_;
+    WindowContext context_;
+    CellGrid* grnum_ = nullptr;
+    CellGrid* grScud_ = nullptr;
     QLabel* labnumeri_ = nullptr;
     std::array<QRadioButton*, 2> optImporto_{};
     std::array<QLabel*, 4> panels_{};

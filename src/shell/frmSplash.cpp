@@ -35,9 +35,10 @@ frmSplash::frmSplash(QWidget* parent) : QFrame(parent, Qt::SplashScreen | Qt::Fr
     auto* frame = new QFrame(this);
     frame->setObjectName("Frame1");
     frame->setStyleSheet(
-        "#Frame1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-        "stop:0 rgb(0,128,0), stop:1 rgb(0,80,0)); border: 2px solid rgb(255,255,0); }"
-        "QLabel { color: white; background: transparent; }");
+        QStringLiteral("#Frame1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                       "stop:0 rgb(0,128,0), stop:1 rgb(0,80,0)); border: 2px solid "
+                       "rgb(255,255,0); }"
+                       "QLabel { color: white; background: transparent; }"));
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(36, 28, 36, 24);
     layout->setSpacing(6);
@@ -45,10 +46,12 @@ frmSplash::frmSplash(QWidget* parent) : QFrame(parent, Qt::SplashScreen | Qt::Fr
     auto* image = addLabel(frame, layout, "Image1", {}, 1.6, true);
     QString numbers;
     for (int n = 1; n <= 20; ++n) {
-        numbers += QString("%1").arg(n, 2, 10, QChar('0')) + (n == 10 ? "\n" : n < 20 ? "  " : "");
+        numbers += QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')) + QLatin1String(n == 10  ? "\n"
+                                                                                   : n < 20 ? "  "
+                                                                                            : "");
     }
     image->setText(numbers);
-    image->setStyleSheet("color: rgb(255,255,0);");
+    image->setStyleSheet(QStringLiteral("color: rgb(255,255,0);"));
 
     addLabel(frame, layout, "lblProductName",
              QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()), 3.0, true);

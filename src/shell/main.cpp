@@ -3,8 +3,8 @@
 #include "AppState.h"
 #include "ArchiveFile.h"
 #include "InstanceKey.h"
-#include "ProgramFolder.h"
 #include "ProgramInfo.h"
+#include "ProgramPaths.h"
 #include "QtItalianTexts.h"
 #include "QtPlatform.h"
 #include "QtSingleInstance.h"
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(
         QString::fromUtf8(dvx::kProgramTitle.data(), dvx::kProgramTitle.size()));
-    QApplication::setOrganizationName("Quorvel");
+    QApplication::setOrganizationName(QStringLiteral("Quorvel"));
     dvx::installItalianQtTexts(application);
 
     dvx::AppState app;

@@ -37,8 +37,8 @@ public:
             if (fs::exists("/tmp/.X" + std::to_string(n) + "-lock")) {
                 continue;
             }
-            process_.start(
-                server, {QString(":%1").arg(n), "-screen", "0", "1366x768x24", "-nolisten", "tcp"});
+            process_.start(server, {QStringLiteral(":%1").arg(n), "-screen", "0", "1366x768x24",
+                                    "-nolisten", "tcp"});
             const auto socket = "/tmp/.X11-unix/X" + std::to_string(n);
             for (int wait = 0; wait < 100 && process_.state() != QProcess::NotRunning; ++wait) {
                 if (fs::exists(socket)) {

@@ -107,7 +107,7 @@ void TestQtPlatform::messageShowsWhatWasAsked() {
                                       title.toStdString(), Icon(icon), Buttons(buttons));
     QCOMPARE(int(got), answer);
     QCOMPARE(seen.title, shownTitle);
-    QCOMPARE(seen.text, QString("Colonne elaborate  12\nUscire dallo sviluppo?"));
+    QCOMPARE(seen.text, QStringLiteral("Colonne elaborate  12\nUscire dallo sviluppo?"));
     QCOMPARE(int(seen.icon), shownIcon);
     auto sortedSeen = seen.buttons;
     auto sortedExpected = shownButtons;
@@ -143,7 +143,7 @@ void TestQtPlatform::filtersBecomeQtFilters() {
     QFETCH(QString, suffix);
     QCOMPARE(qtFileFilter(filter.toStdString()), qt);
     QCOMPARE(qtDefaultSuffix(filter.toStdString()), suffix);
-    QCOMPARE(qtMessageText("a\r\nb\rc\nd"), QString("a\nb\nc\nd"));
+    QCOMPARE(qtMessageText("a\r\nb\rc\nd"), QStringLiteral("a\nb\nc\nd"));
 }
 
 void TestQtPlatform::savedNameGetsTheFilterExtension_data() {

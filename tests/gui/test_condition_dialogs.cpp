@@ -2,8 +2,8 @@
 // dialogs: what they show on loading, what clicks and sweeps write, what
 // closing stores, and the read-only developed state.
 
-#include "ConditionDialogTools.h"
 #include "ScratchFolder.h"
+#include "WindowTestTools.h"
 #include "frmConsecutivi.h"
 #include "frmFiltri.h"
 #include "frmFisse.h"
@@ -28,8 +28,9 @@ namespace {
 using Factory = std::function<std::unique_ptr<QDialog>(AppState&, Platform&)>;
 
 template <class Dialog> Factory factory() {
-    return
-        [](AppState& app, Platform& platform) { return std::make_unique<Dialog>(app, platform); };
+    return [](AppState& app, Platform& platform) {
+        return std::make_unique<Dialog>(app.system, platform);
+    };
 }
 
 struct DialogKind {
@@ -139,7 +140,7 @@ void TestConditionDialogs::switchLoadsAndWrites() {
     d->show();
     const int chosen = stored != 0 ? 0 : 1;
     for (int i = 0; i < 2; ++i) {
-        auto* option = test::child<QRadioButton>(*d, QString("%1_%2").arg(k.options).arg(i));
+        auto* option = test::child<QRadioButton>(*d, QStringLiteral("%1_%2").arg(k.options).arg(i));
         QCOMPARE(option->text(), QString(i == 0 ? "ON" : "OFF"));
         QCOMPARE(option->isChecked(), i == chosen);
         QCOMPARE(test::backgroundOf(option) == test::kYellowColour, i == chosen);
@@ -147,7 +148,8 @@ void TestConditionDialogs::switchLoadsAndWrites() {
     }
     // Choosing the other option writes at once (the filter dialog writes its
     // entry when it is stored, here on closing).
-    auto* other = test::child<QRadioButton>(*d, QString("%1_%2").arg(k.options).arg(1 - chosen));
+    auto* other =
+        test::child<QRadioButton>(*d, QStringLiteral("%1_%2").arg(k.options).arg(1 - chosen));
     QTest::mouseClick(other, Qt::LeftButton);
     QCOMPARE(test::backgroundOf(other), test::kYellowColour);
     d->close();
@@ -183,7 +185,7 @@ void TestConditionDialogs::developedDisablesEditing() {
     QCOMPARE(test::child<QWidget>(*d, k.editingFrame)->isEnabled(), !developed);
     QCOMPARE(d->isModal(), true);
     // A click on the switch reaches nothing while developed.
-    auto* on = test::child<QRadioButton>(*d, QString("%1_0").arg(k.options));
+    auto* on = test::child<QRadioButton>(*d, QStringLiteral("%1_0").arg(k.options));
     QTest::mouseClick(on, Qt::LeftButton);
     QCOMPARE(on->isChecked(), !developed);
 }
@@ -281,9 +283,9 @@ void TestConditionDialogs::menuOpensTheDialogAndMarksTheSwitch() {
                 return;
             }
             seen = dialog->objectName();
-            QTest::mouseClick(
-                test::child<QRadioButton>(*dialog, QString("%1_%2").arg(k.options).arg(option)),
-                Qt::LeftButton);
+            QTest::mouseClick(test::child<QRadioButton>(
+                                  *dialog, QStringLiteral("%1_%2").arg(k.options).arg(option)),
+                              Qt::LeftButton);
             dialog->close();
         });
         entry->trigger();
@@ -297,7 +299,7 @@ void TestConditionDialogs::evenOddLabelsSweepAndWrite() {
     f.playRange(1, 12);
     f.system().condizioni.pariDispari[0] = kTrue;
     f.system().condizioni.pariDispari[5] = kTrue;
-    frmPari d(*f.app, f.platform);
+    frmPari d(f.app->system, f.platform);
     d.show();
     QVERIFY(tagged(label(d, "labPariDispari", 0)));
     QVERIFY(tagged(label(d, "labPariDispari", 5)));
@@ -322,7 +324,7 @@ void TestConditionDialogs::evenOddLabelsSweepAndWrite() {
     QTest::mouseClick(test::child<QRadioButton>(d, "optCondizione_1"), Qt::LeftButton);
     d.close();
     QCOMPARE(f.system().condizioni.pariDispari, afterBack);
-    frmPari again(*f.app, f.platform);
+    frmPari again(f.app->system, f.platform);
     for (int e = 0; e <= 10; ++e) {
         QCOMPARE(tagged(label(again, "labPariDispari", e)), afterBack[std::size_t(e)] != 0);
     }
@@ -334,9 +336,9 @@ void TestConditionDialogs::fixedNumbersDropOutOfPlayAndStopAtNine() {
     auto& c = f.system().condizioni;
     c.fisse = {0, 3, 0, 17};
     c.fisseCount = 2;
-    frmFisse d(*f.app, f.platform);
+    frmFisse d(f.app->system, f.platform);
     d.show();
-    QCOMPARE(text(d, "l1"), QString("1"));
+    QCOMPARE(text(d, "l1"), QStringLiteral("1"));
     for (int i = 0; i < 20; ++i) {
         QCOMPARE(tagged(label(d, "labFisse", i)), i == 16);
     }
@@ -351,12 +353,12 @@ void TestConditionDialogs::fixedNumbersDropOutOfPlayAndStopAtNine() {
     QVERIFY(!tagged(outOfPlay));
     test::sweep(labels(d, "labFisse", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     test::click(label(d, "labFisse", 10));
-    QCOMPARE(text(d, "l1"), QString("9"));
+    QCOMPARE(text(d, "l1"), QStringLiteral("9"));
     QVERIFY(tagged(label(d, "labFisse", 8)));
     QVERIFY(!tagged(label(d, "labFisse", 9)) && !tagged(label(d, "labFisse", 10)));
     QCOMPARE(test::backgroundOf(label(d, "labFisse", 9)), test::kWhiteColour);
     test::click(label(d, "labFisse", 16));
-    QCOMPARE(text(d, "l1"), QString("8"));
+    QCOMPARE(text(d, "l1"), QStringLiteral("8"));
 
     d.close();
     const std::array<std::uint8_t, 10> stored{0, 1, 2, 4, 5, 6, 7, 8, 9, 0};
@@ -379,7 +381,7 @@ void TestConditionDialogs::consecutiveShowsLongestRunAndStoresOnClose() {
         selectNumber(f.system(), n, true);
     }
     f.system().consecutivi.runsMask = 1 << 2 | 1 << 9;
-    frmConsecutivi d(*f.app, f.platform);
+    frmConsecutivi d(f.app->system, f.platform);
     d.show();
     QTEST(text(d, "l1"), "longest");
     for (int r = 1; r <= 10; ++r) {
@@ -397,7 +399,7 @@ void TestConditionDialogs::consecutiveShowsLongestRunAndStoresOnClose() {
 void TestConditionDialogs::filtersMoveSwitchedOnToTheFront() {
     DialogFixture f;
     f.playRange(1, 15);
-    frmFiltri d(*f.app, f.platform);
+    frmFiltri d(f.app->system, f.platform);
     d.show();
     auto* next = test::child<QPushButton>(d, "cmdRR");
     auto* on = test::child<QRadioButton>(d, "optCond_0");
@@ -406,7 +408,7 @@ void TestConditionDialogs::filtersMoveSwitchedOnToTheFront() {
         while (text(d, "lbFiltroNum").toInt() < entry) {
             QTest::mouseClick(next, Qt::LeftButton);
         }
-        QCOMPARE(text(d, "lbFiltroNum"), QString("%1").arg(entry, 2, 10, QChar('0')));
+        QCOMPARE(text(d, "lbFiltroNum"), QStringLiteral("%1").arg(entry, 2, 10, QChar('0')));
         test::click(label(d, "labGriglia", entry - 1));
         test::click(label(d, "lbPresenze", 1));
         QTest::mouseClick(on, Qt::LeftButton);
@@ -428,7 +430,7 @@ void TestConditionDialogs::filterEntryEditingAndLooks() {
     f.playRange(1, 12);
     f.system().filtri.entries[1] = {NumberSet{1} << 0 | NumberSet{1} << 17, 1 << 4, kTrue};
     f.system().filtri.count = 1;
-    frmFiltri d(*f.app, f.platform);
+    frmFiltri d(f.app->system, f.platform);
     d.show();
     // 18 is not in play: shown grey and unselected, dropped when stored.
     auto* eighteen = label(d, "labGriglia", 17);
@@ -440,11 +442,11 @@ void TestConditionDialogs::filterEntryEditingAndLooks() {
     QVERIFY(test::showsColour(label(d, "labGriglia", 0), test::kWhiteColour));
     QCOMPARE(test::backgroundOf(label(d, "lbPresenze", 4)), test::kRedColour);
     QVERIFY(test::showsColour(label(d, "lbPresenze", 4), test::kYellowColour));
-    QCOMPARE(text(d, "l1"), QString("1"));
+    QCOMPARE(text(d, "l1"), QStringLiteral("1"));
 
     test::sweep(labels(d, "labGriglia", {2, 3, 4}));
     test::click(eighteen);
-    QCOMPARE(text(d, "l1"), QString("4"));
+    QCOMPARE(text(d, "l1"), QStringLiteral("4"));
     test::sweep(labels(d, "lbPresenze", {4, 5, 6}));
     QVERIFY(!tagged(label(d, "lbPresenze", 4)));
     QCOMPARE(test::backgroundOf(label(d, "lbPresenze", 4)), test::kWhiteColour);
@@ -458,27 +460,27 @@ void TestConditionDialogs::filterEntryEditingAndLooks() {
 void TestConditionDialogs::filterNavigationStopsAtTheEnds() {
     DialogFixture f;
     f.playRange(1, 12);
-    frmFiltri d(*f.app, f.platform);
+    frmFiltri d(f.app->system, f.platform);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     auto* previous = test::child<QPushButton>(d, "cmdLR");
     auto* next = test::child<QPushButton>(d, "cmdRR");
     test::click(label(d, "labGriglia", 3));
     QTest::mouseClick(previous, Qt::LeftButton);
-    QCOMPARE(text(d, "lbFiltroNum"), QString("01"));
+    QCOMPARE(text(d, "lbFiltroNum"), QStringLiteral("01"));
     // a refused move stores nothing
     QCOMPARE(f.system().filtri.entries[1].column, 0);
     for (int i = 0; i < 120; ++i) {
         QTest::mouseClick(next, Qt::LeftButton);
     }
-    QCOMPARE(text(d, "lbFiltroNum"), QString("100"));
+    QCOMPARE(text(d, "lbFiltroNum"), QStringLiteral("100"));
     QCOMPARE(f.system().filtri.entries[1].column, NumberSet{1} << 3);
     // The keyboard moves too: Page Up shows entry 99 again.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
-    QCOMPARE(text(d, "lbFiltroNum"), QString("99"));
+    QCOMPARE(text(d, "lbFiltroNum"), QStringLiteral("99"));
     QTest::mouseClick(previous, Qt::LeftButton);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
-    QCOMPARE(text(d, "lbFiltroNum"), QString("99"));
+    QCOMPARE(text(d, "lbFiltroNum"), QStringLiteral("99"));
 }
 
 void TestConditionDialogs::filterClearAndReadOnlyBrowsing() {
@@ -489,10 +491,10 @@ void TestConditionDialogs::filterClearAndReadOnlyBrowsing() {
     filtri.entries[2] = {0b110000, 1 << 3, kTrue};
     filtri.count = 2;
     {
-        frmFiltri d(*f.app, f.platform);
+        frmFiltri d(f.app->system, f.platform);
         d.show();
         QTest::mouseClick(test::child<QPushButton>(d, "cmdCancella"), Qt::LeftButton);
-        QCOMPARE(text(d, "l1"), QString("0"));
+        QCOMPARE(text(d, "l1"), QStringLiteral("0"));
         QVERIFY(test::child<QRadioButton>(d, "optCond_1")->isChecked());
         // the table changes when stored
         QCOMPARE(filtri.entries[1].active, kTrue);
@@ -505,10 +507,10 @@ void TestConditionDialogs::filterClearAndReadOnlyBrowsing() {
 
     // Developed: the entries can be browsed but not changed.
     f.system().developedMark = kDeveloped;
-    frmFiltri d(*f.app, f.platform);
+    frmFiltri d(f.app->system, f.platform);
     d.show();
     QTest::mouseClick(test::child<QPushButton>(d, "cmdRR"), Qt::LeftButton);
-    QCOMPARE(text(d, "lbFiltroNum"), QString("02"));
+    QCOMPARE(text(d, "lbFiltroNum"), QStringLiteral("02"));
     test::click(label(d, "labGriglia", 0));
     QVERIFY(!tagged(label(d, "labGriglia", 0)));
     d.close();
@@ -531,7 +533,7 @@ void TestConditionDialogs::reductionLevelIsAChoiceOfOne() {
     DialogFixture f;
     f.playRange(1, 12);
     f.system().condizioni.ridottoLevel = static_cast<std::uint8_t>(stored);
-    frmRidotto d(*f.app, f.platform);
+    frmRidotto d(f.app->system, f.platform);
     d.show();
     for (int level = 1; level <= 3; ++level) {
         QCOMPARE(test::backgroundOf(label(d, "lbRidotto", level)),

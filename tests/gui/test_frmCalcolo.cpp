@@ -25,8 +25,8 @@ void TestFrmCalcolo::showsItsControls() {
     test::RecordingPlatform platform;
     bool cancel = false;
     frmCalcolo dialog(platform, cancel);
-    QCOMPARE(dialog.windowTitle(), QString("Elaborazione in corso..."));
-    QCOMPARE(dialog.findChild<QPushButton*>("cmdSvilAnnulla")->text(), QString("&Annulla"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Elaborazione in corso..."));
+    QCOMPARE(dialog.findChild<QPushButton*>("cmdSvilAnnulla")->text(), QStringLiteral("&Annulla"));
     QCOMPARE(dialog.findChild<QLabel*>("labAllarm")->text(), QString());
     QStringList scale;
     for (auto* mark : dialog.findChild<QWidget*>("Label1")->findChildren<QLabel*>()) {
@@ -100,9 +100,9 @@ void TestFrmCalcolo::progressDrivesBarCaptionAndAlarm() {
     QCOMPARE(dialog.findChild<QProgressBar*>("pb")->value(), 40);
     progress.setAlarm("ATTENZIONE !!! Sviluppo superiore alla capienza della memoria");
     QCOMPARE(dialog.findChild<QLabel*>("labAllarm")->text(),
-             QString("ATTENZIONE !!! Sviluppo superiore alla capienza della memoria"));
+             QStringLiteral("ATTENZIONE !!! Sviluppo superiore alla capienza della memoria"));
     progress.setCaption("Riduzione in corso....");
-    QCOMPARE(dialog.windowTitle(), QString("Riduzione in corso...."));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Riduzione in corso...."));
     progress.processed = 7;
     QCOMPARE(dialog.colonneElaborate(), 7);
 }

@@ -2,10 +2,14 @@
 // and the exit confirmation.
 
 #include "AppState.h"
+#include "MainWindowState.h"
 #include "RecordingPlatform.h"
+#include "WindowHub.h"
 #include "frmMAIN.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -38,10 +42,10 @@ struct Fixture {
         platform.messages.clear();
     }
     QLabel* cell(const char* prefix, int i) const {
-        return window->findChild<QLabel*>(QString("%1_%2").arg(prefix).arg(i));
+        return window->findChild<QLabel*>(QStringLiteral("%1_%2").arg(prefix).arg(i));
     }
     QString panel(int p) const {
-        return window->findChild<QLabel*>(QString("StBar_%1").arg(p))->text();
+        return window->findChild<QLabel*>(QStringLiteral("StBar_%1").arg(p))->text();
     }
     QString labnumeri() const { return window->findChild<QLabel*>("labnumeri")->text(); }
     QWidget* grid() const { return cell("grnum", 0)->parentWidget(); }
@@ -91,15 +95,17 @@ private slots:
     void controlsShowTheirCaptions();
     void importShowsTheNumbersOfTheFile_data();
     void importShowsTheNumbersOfTheFile();
+    void everyNamedControlExists();
+    void hubOpensConditionDialogsAndMarksTheMenu();
 };
 
 void TestFrmMain::startsEmptyInTheEditingState() {
     Fixture f;
-    QCOMPARE(f.window->windowTitle(), QString("Decaventrix - Ver. 1.0.0 - Freeware"));
-    QCOMPARE(f.panel(1), QString("nuovo.dvx"));
-    QCOMPARE(f.panel(2), QString("0"));
-    QCOMPARE(f.panel(4), QString(""));
-    QCOMPARE(f.labnumeri(), QString("Numeri in gioco [0]"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Decaventrix - Ver. 1.0.0 - Freeware"));
+    QCOMPARE(f.panel(1), QStringLiteral("nuovo.dvx"));
+    QCOMPARE(f.panel(2), QStringLiteral("0"));
+    QCOMPARE(f.panel(4), QStringLiteral(""));
+    QCOMPARE(f.labnumeri(), QStringLiteral("Numeri in gioco [0]"));
     QCOMPARE(f.app.system.pricePerColumn, 2.0f);
     QVERIFY(f.window->findChild<QRadioButton*>("optImporto_1")->isChecked());
     QVERIFY(f.window->findChild<QRadioButton*>("optImporto_1")->styleSheet().contains("255,255,0"));
@@ -107,8 +113,8 @@ void TestFrmMain::startsEmptyInTheEditingState() {
     QCOMPARE(f.app.system.fileName, std::string("nuovo.dvx"));
     QCOMPARE(f.settingsMessages, std::size_t(1));
     for (int i = 0; i < 20; ++i) {
-        QCOMPARE(f.cell("grnum", i)->text(), QString("%1").arg(i + 1, 2, 10, QChar('0')));
-        QCOMPARE(f.cell("grScud", i)->text(), QString("%1").arg(i + 1, 2, 10, QChar('0')));
+        QCOMPARE(f.cell("grnum", i)->text(), QStringLiteral("%1").arg(i + 1, 2, 10, QChar('0')));
+        QCOMPARE(f.cell("grScud", i)->text(), QStringLiteral("%1").arg(i + 1, 2, 10, QChar('0')));
     }
     for (const char* name : {"menucondizioni", "menuoperazioni", "menustampa", "cmdCalcolo",
                              "cmdAdatta", "cmdModifiche", "cmdVisualizza"}) {
@@ -122,10 +128,10 @@ void TestFrmMain::startsEmptyInTheEditingState() {
 void TestFrmMain::tenthNumberEnablesDevelopment() {
     Fixture f;
     f.selectNumbers(1, 9);
-    QCOMPARE(f.labnumeri(), QString("Numeri in gioco [09]"));
+    QCOMPARE(f.labnumeri(), QStringLiteral("Numeri in gioco [09]"));
     QVERIFY(!f.window->isControlEnabled("cmdCalcolo"));
     f.window->grnum_Click(9);
-    QCOMPARE(f.labnumeri(), QString("Numeri in gioco [10]"));
+    QCOMPARE(f.labnumeri(), QStringLiteral("Numeri in gioco [10]"));
     for (const char* name : {"menucondizioni", "menuoperazioni", "cmdAdatta", "cmdCalcolo"}) {
         QVERIFY2(f.window->isControlEnabled(name), name);
     }
@@ -225,11 +231,11 @@ void TestFrmMain::priceOptionRecomputesTheCost() {
     f.app.system.sistema.columnCount = 184756;
     f.window->findChild<QRadioButton*>("optImporto_0")->click();
     QCOMPARE(f.app.system.pricePerColumn, 1.0f);
-    QCOMPARE(f.panel(3), QString("€ 184,756.00"));
+    QCOMPARE(f.panel(3), QStringLiteral("€ 184,756.00"));
     QVERIFY(f.window->findChild<QRadioButton*>("optImporto_0")->styleSheet().contains("255,255,0"));
     // The other option: the button face and the grey of disabled text.
     const auto rgb = [](const QColor& c) {
-        return QString("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
+        return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
     };
     const auto palette = f.window->palette();
     const auto other = f.window->findChild<QRadioButton*>("optImporto_1")->styleSheet();
@@ -241,7 +247,7 @@ void TestFrmMain::priceOptionRecomputesTheCost() {
         other.contains("color: " + rgb(palette.color(QPalette::Disabled, QPalette::WindowText))),
         qPrintable(other));
     f.window->findChild<QRadioButton*>("optImporto_1")->click();
-    QCOMPARE(f.panel(3), QString("€ 369,512.00"));
+    QCOMPARE(f.panel(3), QStringLiteral("€ 369,512.00"));
 }
 
 void TestFrmMain::developEntersTheDevelopedState() {
@@ -250,9 +256,9 @@ void TestFrmMain::developEntersTheDevelopedState() {
     f.click("cmdCalcolo");
     QVERIFY(f.window->isEnabled());
     QCOMPARE(f.app.system.sistema.columnCount, 66);
-    QCOMPARE(f.panel(2), QString("66"));
-    QCOMPARE(f.panel(3), QString("€ 132.00"));
-    QCOMPARE(f.panel(4), QString("Integrale"));
+    QCOMPARE(f.panel(2), QStringLiteral("66"));
+    QCOMPARE(f.panel(3), QStringLiteral("€ 132.00"));
+    QCOMPARE(f.panel(4), QStringLiteral("Integrale"));
     for (const char* name :
          {"cmdModifiche", "cmdVisualizza", "menuMescola", "menustampa", "menucondizioni"}) {
         QVERIFY2(f.window->isControlEnabled(name), name);
@@ -280,7 +286,7 @@ void TestFrmMain::viewAndShuffleTheDevelopedColumns() {
         view->close();
     });
     f.click("cmdVisualizza");
-    QCOMPARE(panelShown, QString("1"));
+    QCOMPARE(panelShown, QStringLiteral("1"));
 
     std::multiset<std::vector<std::uint8_t>> before;
     for (int r = 1; r <= 66; ++r) {
@@ -315,7 +321,7 @@ void TestFrmMain::discardAsksAndKeepsTheConditions() {
     f.window->findChild<QAction*>("menuSomma")->setChecked(true);
     f.click("cmdCalcolo");
     const auto developedCount = f.app.system.sistema.columnCount;
-    QCOMPARE(f.panel(4), QString("Condizionato"));
+    QCOMPARE(f.panel(4), QStringLiteral("Condizionato"));
     f.platform.answers.push_back(Answer(answer));
     f.click("cmdModifiche");
     QCOMPARE(f.platform.messages.size(), std::size_t(1));
@@ -325,7 +331,7 @@ void TestFrmMain::discardAsksAndKeepsTheConditions() {
     QCOMPARE(f.window->isControlEnabled("cmdCalcolo"), discarded);
     QCOMPARE(f.window->isControlEnabled("cmdModifiche"), !discarded);
     QCOMPARE(f.window->isControlEnabled("frameNumeri"), discarded);
-    QCOMPARE(f.panel(2), discarded ? QString("0") : QString::number(developedCount));
+    QCOMPARE(f.panel(2), discarded ? QStringLiteral("0") : QString::number(developedCount));
     QVERIFY(f.checked("menuSomma"));
     QVERIFY(f.app.system.condizioni.sommaOn != kFalse);
 }
@@ -337,7 +343,7 @@ void TestFrmMain::resetClearsNumbersAndMarks() {
     f.window->findChild<QAction*>("menuRidotto")->setChecked(true);
     f.click("cmdCancella");
     QCOMPARE(f.app.system.sistema.countInPlay, 0);
-    QCOMPARE(f.labnumeri(), QString("Numeri in gioco [0]"));
+    QCOMPARE(f.labnumeri(), QStringLiteral("Numeri in gioco [0]"));
     QVERIFY(!f.checked("menuSomma"));
     QVERIFY(!f.checked("menuRidotto"));
     QVERIFY(!f.window->isControlEnabled("cmdCalcolo"));
@@ -421,7 +427,7 @@ void TestFrmMain::controlsShowTheirCaptions() {
         QVERIFY2(action != nullptr, name);
         QCOMPARE(action->text(), QString::fromUtf8(caption));
     }
-    QCOMPARE(f.window->findChild<QMenu*>("menucondizioni")->title(), QString("&Condizioni"));
+    QCOMPARE(f.window->findChild<QMenu*>("menucondizioni")->title(), QStringLiteral("&Condizioni"));
     for (const char* name : {"menuColonnaFiltro", "menuConsecutivi", "menuFisse", "menuPariDispari",
                              "menuSomma", "menuRidotto"}) {
         QVERIFY2(f.window->findChild<QAction*>(name)->isCheckable(), name);
@@ -479,8 +485,55 @@ void TestFrmMain::importShowsTheNumbersOfTheFile() {
     f.platform.fileNames.push_back(path.toStdString());
     f.window->findChild<QAction*>("menuImportaColonne")->trigger();
     QCOMPARE(f.labnumeri(), label);
-    QCOMPARE(f.panel(1), QString("colonne.txt"));
+    QCOMPARE(f.panel(1), QStringLiteral("colonne.txt"));
     QCOMPARE(f.window->findChild<QPushButton*>("cmdVisualizza")->isEnabled(), developed);
+}
+
+// The state tables and the window hub name controls by text: a misspelt or
+// renamed control would silently never be enabled, marked or opened.
+void TestFrmMain::everyNamedControlExists() {
+    Fixture f;
+    std::vector<std::string_view> names;
+    for (const auto& rule : controlRules()) {
+        names.push_back(rule.control);
+    }
+    for (const auto menu : conditionMenus()) {
+        names.push_back(menu);
+    }
+    for (const auto control : tenNumberControls()) {
+        names.push_back(control);
+    }
+    for (const auto& row : windowHub()) {
+        names.push_back(row.control);
+        QVERIFY(row.open != nullptr);
+    }
+    QVERIFY(!names.empty());
+    for (const auto name : names) {
+        const auto text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        const auto* control = f.window->findChild<QObject*>(text);
+        QVERIFY2(qobject_cast<const QAction*>(control) != nullptr ||
+                     qobject_cast<const QWidget*>(control) != nullptr,
+                 qPrintable(text));
+    }
+}
+
+// A condition dialog opened through the hub is modal over the main window;
+// closing it marks the menu entry from the condition's switch.
+void TestFrmMain::hubOpensConditionDialogsAndMarksTheMenu() {
+    Fixture f;
+    f.selectNumbers(1, 12);
+    QVERIFY(!f.checked("menuSomma"));
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        seen = dialog->objectName() == QLatin1String("frmSomma");
+        QTest::mouseClick(dialog->findChild<QRadioButton*>("optCondSomma_0"), Qt::LeftButton);
+        dialog->reject();
+    });
+    f.window->findChild<QAction*>("menuSomma")->trigger();
+    QVERIFY(seen);
+    QCOMPARE(f.checked("menuSomma"), f.app.system.condizioni.sommaOn != 0);
 }
 
 QTEST_MAIN(TestFrmMain)

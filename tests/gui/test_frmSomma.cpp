@@ -2,7 +2,7 @@
 // their messages, the fields' Enter and focus behaviour, and the read-only
 // developed state.
 
-#include "ConditionDialogTools.h"
+#include "WindowTestTools.h"
 #include "frmSomma.h"
 
 #include <QLineEdit>
@@ -80,14 +80,14 @@ void TestFrmSomma::loadsLimitsAndProposals() {
     f.system().condizioni.somma = {static_cast<std::int16_t>(storedDa),
                                    static_cast<std::int16_t>(storedA)};
     f.system().condizioni.sommaOn = toVBool(on);
-    frmSomma d(*f.app, f.platform);
-    QCOMPARE(d.windowTitle(), QString("  Somma"));
+    frmSomma d(f.app->system, f.platform);
+    QCOMPARE(d.windowTitle(), QStringLiteral("  Somma"));
     QTEST(labelText(d, "labMin"), "min");
     QTEST(labelText(d, "labMax"), "max");
     QTEST(field(d, "meDa")->text(), "da");
     QTEST(field(d, "meA")->text(), "a");
-    const auto chosen = QString("optCondSomma_%1").arg(on ? 0 : 1);
-    const auto other = QString("optCondSomma_%1").arg(on ? 1 : 0);
+    const auto chosen = QStringLiteral("optCondSomma_%1").arg(on ? 0 : 1);
+    const auto other = QStringLiteral("optCondSomma_%1").arg(on ? 1 : 0);
     QVERIFY(test::child<QRadioButton>(d, chosen)->isChecked());
     QVERIFY(!test::child<QRadioButton>(d, other)->isChecked());
     QCOMPARE(test::backgroundOf(test::child<QRadioButton>(d, chosen)), test::kYellowColour);
@@ -131,7 +131,7 @@ void TestFrmSomma::closingChecksTheFields() {
     DialogFixture f;
     f.playRange(1, 20);
     f.system().condizioni.somma = {55, 155};
-    frmSomma d(*f.app, f.platform);
+    frmSomma d(f.app->system, f.platform);
     d.show();
     type(field(d, "meDa"), da);
     type(field(d, "meA"), a);
@@ -166,7 +166,7 @@ void TestFrmSomma::closingChecksTheFields() {
 void TestFrmSomma::enterHandsTheFocusOver() {
     DialogFixture f;
     f.playRange(1, 20);
-    frmSomma d(*f.app, f.platform);
+    frmSomma d(f.app->system, f.platform);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     auto* meDa = field(d, "meDa");
@@ -177,11 +177,11 @@ void TestFrmSomma::enterHandsTheFocusOver() {
     QTRY_COMPARE(meA->selectedText().remove('_'), meA->text());
     QTest::keyClick(meA, Qt::Key_Enter);
     QCOMPARE(QApplication::focusWidget(), meDa);
-    QTRY_COMPARE(meDa->selectedText().remove('_'), QString("55"));
+    QTRY_COMPARE(meDa->selectedText().remove('_'), QStringLiteral("55"));
     // Only digits get through the mask.
     meDa->selectAll();
     QTest::keyClicks(meDa, "7x8");
-    QCOMPARE(meDa->text(), QString("78"));
+    QCOMPARE(meDa->text(), QStringLiteral("78"));
     QVERIFY(d.isVisible());
 }
 
@@ -189,7 +189,7 @@ void TestFrmSomma::switchWritesAtOnceAndKeepsTheRange() {
     DialogFixture f;
     f.playRange(1, 20);
     f.system().condizioni.somma = {70, 120};
-    frmSomma d(*f.app, f.platform);
+    frmSomma d(f.app->system, f.platform);
     d.show();
     auto* on = test::child<QRadioButton>(d, "optCondSomma_0");
     auto* off = test::child<QRadioButton>(d, "optCondSomma_1");
@@ -211,11 +211,11 @@ void TestFrmSomma::developedShowsButNeverChecks() {
     f.system().condizioni.somma = {100, 90};
     f.system().condizioni.sommaOn = kTrue;
     f.system().developedMark = kDeveloped;
-    frmSomma d(*f.app, f.platform);
+    frmSomma d(f.app->system, f.platform);
     d.show();
     QVERIFY(!test::child<QWidget>(d, "frameSomma")->isEnabled());
-    QCOMPARE(field(d, "meDa")->text(), QString("100"));
-    QCOMPARE(field(d, "meA")->text(), QString("90"));
+    QCOMPARE(field(d, "meDa")->text(), QStringLiteral("100"));
+    QCOMPARE(field(d, "meA")->text(), QStringLiteral("90"));
     QVERIFY(test::child<QRadioButton>(d, "optCondSomma_0")->isChecked());
     d.close();
     QVERIFY(!d.isVisible());
@@ -227,7 +227,7 @@ void TestFrmSomma::fewerThanTenNumbersDoNotOpen() {
     DialogFixture f;
     f.playRange(1, 9);
     f.system().condizioni.somma = {60, 70};
-    frmSomma d(*f.app, f.platform);
+    frmSomma d(f.app->system, f.platform);
     QCOMPARE(d.exec(), int(QDialog::Rejected));
     QVERIFY(f.platform.messages.empty());
     QCOMPARE(f.system().condizioni.somma, (std::array<std::int16_t, 2>{60, 70}));
@@ -236,7 +236,7 @@ void TestFrmSomma::fewerThanTenNumbersDoNotOpen() {
 void TestFrmSomma::modalRunReturnsOnClose() {
     DialogFixture f;
     f.playRange(3, 18);
-    frmSomma d(*f.app, f.platform);
+    frmSomma d(f.app->system, f.platform);
     bool wasModal = false;
     QTimer::singleShot(0, &d, [&] {
         wasModal = d.isModal() && d.isVisible();

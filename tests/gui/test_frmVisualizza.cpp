@@ -23,7 +23,7 @@ void fillRows(SystemState& state, int count) {
 }
 
 QString line(const frmVisualizza& view, int r) {
-    return view.findChild<QLabel*>(QString("labVisualizza_%1").arg(r))->text();
+    return view.findChild<QLabel*>(QStringLiteral("labVisualizza_%1").arg(r))->text();
 }
 
 } // namespace
@@ -51,21 +51,22 @@ void TestFrmVisualizza::panelsFollowTheScrollBar() {
     SystemState state;
     fillRows(state, columns);
     frmVisualizza view(state);
-    QCOMPARE(view.windowTitle(), QString(" Visualizza"));
-    QCOMPARE(view.findChild<QLabel*>("Label1")->text(), QString("* Pannello n."));
-    QCOMPARE(view.findChild<QLabel*>("lbInfo")->text(), QString("* 1 Pannello = 10 Colonne"));
+    QCOMPARE(view.windowTitle(), QStringLiteral(" Visualizza"));
+    QCOMPARE(view.findChild<QLabel*>("Label1")->text(), QStringLiteral("* Pannello n."));
+    QCOMPARE(view.findChild<QLabel*>("lbInfo")->text(),
+             QStringLiteral("* 1 Pannello = 10 Colonne"));
     auto* scroll = view.findChild<QScrollBar*>("scroll");
     QCOMPARE(scroll->minimum(), 1);
     QCOMPARE(scroll->maximum(), panels);
-    QCOMPARE(view.findChild<QLabel*>("labNscheda")->text(), QString("1"));
-    QCOMPARE(line(view, 0), QString("  01  02  03  04  05  06  07  08  09  10  "));
+    QCOMPARE(view.findChild<QLabel*>("labNscheda")->text(), QStringLiteral("1"));
+    QCOMPARE(line(view, 0), QStringLiteral("  01  02  03  04  05  06  07  08  09  10  "));
 
     scroll->setValue(panels);
     QCOMPARE(view.findChild<QLabel*>("labNscheda")->text(), QString::number(panels));
     const int first = (panels - 1) * 10 + 1;
     for (int r = 0; r < 10; ++r) {
         const bool filled = first + r <= columns;
-        QCOMPARE(line(view, r) == QString("  "), !filled);
+        QCOMPARE(line(view, r) == QStringLiteral("  "), !filled);
     }
 }
 
@@ -100,7 +101,7 @@ void TestFrmVisualizza::keysAndWheelTurnThePanels() {
     QCOMPARE(view.findChild<QLabel*>("labNscheda")->text(), QString::number(panel));
     const int firstRow = (panel - 1) * 10 + 1;
     QCOMPARE(line(view, 0).left(4),
-             QString("  %1").arg((firstRow - 1) % kNumbers + 1, 2, 10, QChar('0')));
+             QStringLiteral("  %1").arg((firstRow - 1) % kNumbers + 1, 2, 10, QChar('0')));
 }
 
 QTEST_MAIN(TestFrmVisualizza)

@@ -3,7 +3,7 @@
 // and read back what landed on disk.
 
 #include "AppState.h"
-#include "ProgramFolder.h"
+#include "ProgramPaths.h"
 #include "RecordingPlatform.h"
 #include "ScratchFolder.h"
 #include "SumCount.h"
@@ -50,10 +50,11 @@ void TestWholeProgram::developAndSaveASumConditionedSystem() {
     platform.messages.clear(); // no settings file yet
 
     for (int i = 0; i < 12; ++i) {
-        auto* cell = window.findChild<QLabel*>(QString("grnum_%1").arg(i));
+        auto* cell = window.findChild<QLabel*>(QStringLiteral("grnum_%1").arg(i));
         QTest::mouseClick(cell->parentWidget(), Qt::LeftButton, {}, cell->geometry().center());
     }
-    QCOMPARE(window.findChild<QLabel*>("labnumeri")->text(), QString("Numeri in gioco [12]"));
+    QCOMPARE(window.findChild<QLabel*>("labnumeri")->text(),
+             QStringLiteral("Numeri in gioco [12]"));
 
     // Switch the sum condition on in its dialog, with the range 60..66.
     bool dialogSeen = false;
@@ -75,13 +76,13 @@ void TestWholeProgram::developAndSaveASumConditionedSystem() {
     const int expected = test::columnsOf12WithSumIn(60, 66);
     QVERIFY(expected > 0 && expected < 66);
     QCOMPARE(app.system.sistema.columnCount, expected);
-    QCOMPARE(window.findChild<QLabel*>("StBar_4")->text(), QString("Condizionato"));
+    QCOMPARE(window.findChild<QLabel*>("StBar_4")->text(), QStringLiteral("Condizionato"));
 
     const auto path = folder.file("sistemi/prova.dvx");
     platform.fileNames.push_back(path);
     window.findChild<QAction*>("menusalvacome")->trigger();
     QVERIFY(platform.messages.empty());
-    QCOMPARE(window.findChild<QLabel*>("StBar_1")->text(), QString("prova.dvx"));
+    QCOMPARE(window.findChild<QLabel*>("StBar_1")->text(), QStringLiteral("prova.dvx"));
 
     const auto read = parseSystemFile(readAll(path));
     QVERIFY(read.ok());

@@ -1,5 +1,5 @@
 #include "InstanceKey.h"
-#include "ProgramFolder.h"
+#include "ProgramPaths.h"
 
 #include "ScratchFolder.h"
 

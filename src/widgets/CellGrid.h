@@ -14,11 +14,11 @@ class QLabel;
 
 namespace dvx {
 
-class frmCellGrid final : public QWidget {
+class CellGrid final : public QWidget {
 public:
     // Cells are named namePrefix + "_" + index (0-based).
-    frmCellGrid(const QString& namePrefix, int count, int columns, bool sweep,
-                QWidget* parent = nullptr);
+    CellGrid(const QString& namePrefix, int count, int columns, bool sweep,
+             QWidget* parent = nullptr);
 
     std::function<void(int)> onClick;
 

@@ -1,4 +1,4 @@
-#include "frmCellGrid.h"
+#include "CellGrid.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -10,13 +10,12 @@ namespace dvx {
 namespace {
 
 QString css(const Rgb& c) {
-    return QString("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
+    return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
 }
 
 } // namespace
 
-frmCellGrid::frmCellGrid(const QString& namePrefix, int count, int columns, bool sweep,
-                         QWidget* parent)
+CellGrid::CellGrid(const QString& namePrefix, int count, int columns, bool sweep, QWidget* parent)
     : QWidget(parent), columns_(columns), sweep_(sweep) {
     setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QGridLayout(this);
@@ -24,7 +23,7 @@ frmCellGrid::frmCellGrid(const QString& namePrefix, int count, int columns, bool
     layout->setSpacing(4);
     for (int i = 0; i < count; ++i) {
         auto* label = new QLabel(this);
-        label->setObjectName(QString("%1_%2").arg(namePrefix).arg(i));
+        label->setObjectName(QStringLiteral("%1_%2").arg(namePrefix).arg(i));
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumSize(38, 30);
         label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -37,22 +36,24 @@ frmCellGrid::frmCellGrid(const QString& namePrefix, int count, int columns, bool
     }
 }
 
-void frmCellGrid::setLook(int index, const CellLook& look) {
+void CellGrid::setLook(int index, const CellLook& look) {
     looks_[static_cast<std::size_t>(index)] = look;
     applyStyle(index);
 }
 
-void frmCellGrid::applyStyle(int index) {
+void CellGrid::applyStyle(int index) {
     const auto& look = looks_[static_cast<std::size_t>(index)];
     const bool focused = hasFocus() && index == focusCell_;
     cells_[static_cast<std::size_t>(index)]->setStyleSheet(
-        QString("QLabel { background: %1; color: %2; font-weight: %3; font-size: 11pt;"
-                " border: %4; border-radius: 4px; }")
-            .arg(css(look.background), css(look.text), look.bold ? "bold" : "normal",
-                 focused ? "2px dashed rgb(0,0,0)" : "1px solid rgb(0,128,0)"));
+        QStringLiteral("QLabel { background: %1; color: %2; font-weight: %3; font-size: 11pt;"
+                       " border: %4; border-radius: 4px; }")
+            .arg(css(look.background), css(look.text),
+                 look.bold ? QStringLiteral("bold") : QStringLiteral("normal"),
+                 focused ? QStringLiteral("2px dashed rgb(0,0,0)")
+                         : QStringLiteral("1px solid rgb(0,128,0)")));
 }
 
-int frmCellGrid::cellAt(QPoint pos) const {
+int CellGrid::cellAt(QPoint pos) const {
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         if (cells_[i]->geometry().contains(pos)) {
             return static_cast<int>(i);
@@ -61,13 +62,13 @@ int frmCellGrid::cellAt(QPoint pos) const {
     return -1;
 }
 
-void frmCellGrid::click(int index) {
+void CellGrid::click(int index) {
     if (index >= 0 && onClick) {
         onClick(index);
     }
 }
 
-void frmCellGrid::mousePressEvent(QMouseEvent* event) {
+void CellGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
@@ -83,7 +84,7 @@ void frmCellGrid::mousePressEvent(QMouseEvent* event) {
     click(underPointer_);
 }
 
-void frmCellGrid::mouseMoveEvent(QMouseEvent* event) {
+void CellGrid::mouseMoveEvent(QMouseEvent* event) {
     if (!pressed_ || !sweep_) {
         return;
     }
@@ -95,12 +96,12 @@ void frmCellGrid::mouseMoveEvent(QMouseEvent* event) {
     click(index);
 }
 
-void frmCellGrid::mouseReleaseEvent(QMouseEvent* /*event*/) {
+void CellGrid::mouseReleaseEvent(QMouseEvent* /*event*/) {
     pressed_ = false;
     underPointer_ = -1;
 }
 
-void frmCellGrid::keyPressEvent(QKeyEvent* event) {
+void CellGrid::keyPressEvent(QKeyEvent* event) {
     const int count = this->count();
     int next = focusCell_;
     switch (event->key()) {
@@ -131,12 +132,12 @@ void frmCellGrid::keyPressEvent(QKeyEvent* event) {
     applyStyle(next);
 }
 
-void frmCellGrid::focusInEvent(QFocusEvent* event) {
+void CellGrid::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     applyStyle(focusCell_);
 }
 
-void frmCellGrid::focusOutEvent(QFocusEvent* event) {
+void CellGrid::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     applyStyle(focusCell_);
 }

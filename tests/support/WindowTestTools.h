@@ -45,7 +45,7 @@ template <class Dialog> Dialog* child(QWidget& dialog, const QString& name) {
 }
 
 inline QLabel* label(QWidget& dialog, const char* array, int index) {
-    return child<QLabel>(dialog, QString("%1_%2").arg(array).arg(index));
+    return child<QLabel>(dialog, QStringLiteral("%1_%2").arg(array).arg(index));
 }
 
 // The colour just inside the left edge (labels) or the right edge (option

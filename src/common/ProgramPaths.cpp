@@ -1,4 +1,4 @@
-#include "ProgramFolder.h"
+#include "ProgramPaths.h"
 
 #include "Format.h"
 
@@ -25,6 +25,47 @@ constexpr std::array<std::string_view, 2> kShippedFolders{"matrici", "images"};
 constexpr std::array<std::string_view, 1> kShippedFiles{"impostazioni.cfg"};
 
 } // namespace
+
+std::string ProgramPaths::under(std::string_view subfolder, std::string_view name) const {
+    std::string path = folder_;
+    path.append(subfolder);
+    if (!name.empty()) {
+        path += '/';
+        path.append(name);
+    }
+    return path;
+}
+
+std::string ProgramPaths::systems() const {
+    return under("sistemi", {});
+}
+std::string ProgramPaths::texts() const {
+    return under("txt", {});
+}
+std::string ProgramPaths::archiveFile() const {
+    return under("archivio", "decaventrix.dat");
+}
+std::string ProgramPaths::statisticsCsv() const {
+    return under("archivio", "stat.csv");
+}
+std::string ProgramPaths::csv(std::string_view fileName) const {
+    return under("csv", fileName);
+}
+std::string ProgramPaths::matricesIndex() const {
+    return under("matrici", "matrici.qvr");
+}
+std::string ProgramPaths::matrixFile(std::string_view fileName) const {
+    return under("matrici", fileName);
+}
+std::string ProgramPaths::image(std::string_view fileName) const {
+    return under("images", fileName);
+}
+std::string ProgramPaths::settingsFile() const {
+    return under("impostazioni.cfg", {});
+}
+std::string ProgramPaths::calibrationFile() const {
+    return under("print.cfg", {});
+}
 
 std::span<const std::string_view> programSubfolders() {
     return kSubfolders;

@@ -1,0 +1,32 @@
+#include "WindowHub.h"
+
+#include "ConditionWindows.h"
+
+#include <algorithm>
+#include <array>
+
+namespace dvx {
+
+namespace {
+
+// Menu entries and buttons that open the same window have a row each.
+constexpr std::array kRows{
+    HubRow{"menuColonnaFiltro", &openFiltri}, HubRow{"menuConsecutivi", &openConsecutivi},
+    HubRow{"menuFisse", &openFisse},          HubRow{"menuPariDispari", &openPari},
+    HubRow{"menuSomma", &openSomma},          HubRow{"menuRidotto", &openRidotto},
+};
+
+} // namespace
+
+std::span<const HubRow> windowHub() {
+    return kRows;
+}
+
+OpenWindow hubWindowFor(std::string_view control) {
+    const auto rows = windowHub();
+    const auto it = std::find_if(rows.begin(), rows.end(),
+                                 [control](const HubRow& row) { return row.control == control; });
+    return it == rows.end() ? nullptr : it->open;
+}
+
+} // namespace dvx
