@@ -1,6 +1,6 @@
 #include "SystemOdds.h"
 
-#include "Development.h"
+#include "Binomial.h"
 #include "Format.h"
 #include "NumberSet.h"
 

@@ -1,5 +1,6 @@
 #include "WindowHub.h"
 
+#include "CheckWindows.h"
 #include "ConditionWindows.h"
 
 #include <algorithm>
@@ -11,9 +12,15 @@ namespace {
 
 // Menu entries and buttons that open the same window have a row each.
 constexpr std::array kRows{
-    HubRow{"menuColonnaFiltro", &openFiltri}, HubRow{"menuConsecutivi", &openConsecutivi},
-    HubRow{"menuFisse", &openFisse},          HubRow{"menuPariDispari", &openPari},
-    HubRow{"menuSomma", &openSomma},          HubRow{"menuRidotto", &openRidotto},
+    HubRow{"menuColonnaFiltro", &openFiltri},
+    HubRow{"menuConsecutivi", &openConsecutivi},
+    HubRow{"menuFisse", &openFisse},
+    HubRow{"menuPariDispari", &openPari},
+    HubRow{"menuSomma", &openSomma},
+    HubRow{"menuRidotto", &openRidotto},
+    HubRow{"menuSpoglio", &openSpoglio},
+    HubRow{"cmdSpoglio", &openSpoglio},
+    HubRow{"menuSpoglioEstrazioni", &openSpoglioEstrazioni},
 };
 
 } // namespace

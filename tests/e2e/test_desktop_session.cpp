@@ -5,62 +5,23 @@
 #include "ScratchFolder.h"
 #include "SumCount.h"
 #include "SystemFile.h"
+#include "VirtualDisplay.h"
 #include "XDriver.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace dvx {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-// A virtual X display of our own, closed with the test.
-class VirtualDisplay {
-public:
-    VirtualDisplay() {
-        const auto server = QStandardPaths::findExecutable("Xvfb");
-        if (server.isEmpty()) {
-            return;
-        }
-        for (int n = 60 + ::getpid() % 200, tries = 0; tries < 20; ++n, ++tries) {
-            if (fs::exists("/tmp/.X" + std::to_string(n) + "-lock")) {
-                continue;
-            }
-            process_.start(server, {QStringLiteral(":%1").arg(n), "-screen", "0", "1366x768x24",
-                                    "-nolisten", "tcp"});
-            const auto socket = "/tmp/.X11-unix/X" + std::to_string(n);
-            for (int wait = 0; wait < 100 && process_.state() != QProcess::NotRunning; ++wait) {
-                if (fs::exists(socket)) {
-                    name_ = ":" + std::to_string(n);
-                    return;
-                }
-                QThread::msleep(50);
-            }
-            process_.kill();
-            process_.waitForFinished(5000);
-        }
-    }
-    ~VirtualDisplay() {
-        process_.kill();
-        process_.waitForFinished(5000);
-    }
-    const std::string& name() const { return name_; }
-
-private:
-    QProcess process_;
-    std::string name_;
-};
 
 std::string readAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -70,7 +31,7 @@ std::string readAll(const fs::path& path) {
 TEST(DesktopSession, PickConditionDevelopSaveAndLeave) {
     int argc = 0;
     QCoreApplication app(argc, nullptr);
-    VirtualDisplay display;
+    test::VirtualDisplay display;
     if (display.name().empty()) {
         GTEST_SKIP() << "no X server to run the desktop program on";
     }
