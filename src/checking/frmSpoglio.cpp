@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "BusyGuard.h"
+#include "Format.h"
 #include "LongWorkGuard.h"
 #include "Platform.h"
 #include "QtFormSetup.h"
@@ -66,9 +67,9 @@ frmSpoglio::frmSpoglio(AppState& app, Platform& platform, QWidget* parent)
     setWindowTitle(qtText(kSpoglioCaption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildFields());
-    left->addWidget(buildCategories(), 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFields());
+    layout->addWidget(buildCategories(), 1);
     labMaxPunti_ = new QLabel(qtText(kMaxPuntiCaption), this);
     labMaxPunti_->setObjectName(QStringLiteral("labMaxPunti"));
     labMinPunti_ = new QLabel(qtText(kMinPuntiCaption), this);
@@ -77,13 +78,12 @@ frmSpoglio::frmSpoglio(AppState& app, Platform& platform, QWidget* parent)
         auto font = label->font();
         font.setBold(true);
         label->setFont(font);
-        left->addWidget(label);
+        layout->addWidget(label);
     }
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
     layout->addWidget(buildOdds());
 
     refreshFromState();
+    adjustSize();
     centreOnScreen(*this);
     meSpoglio_[0]->setFocus();
 }
@@ -167,37 +167,56 @@ QWidget* frmSpoglio::buildCategories() {
     return panel;
 }
 
+// One row of shares per score, highest and lowest, beside the button and
+// the chance of a winning column.
 QWidget* frmSpoglio::buildOdds() {
     auto* frame = new QGroupBox(qtText(kProbabilitaCaption), this);
     frame->setObjectName(QStringLiteral("frameProbabilita"));
-    auto* box = new QVBoxLayout(frame);
     cmdProbabilita_ = new QPushButton(QStringLiteral("&Probabilità"), frame);
     cmdProbabilita_->setObjectName(QStringLiteral("cmdProbabilita"));
     cmdProbabilita_->setToolTip(
         QStringLiteral("Calcola le probabilità esatte del sistema su tutte le 184756 "
                        "estrazioni possibili"));
-    grdProbabilita_ = new QTableWidget(kMaxPoints + 1, 2, frame);
+    labAlmenoUna_ = new QLabel(qtText(kAlmenoUnaCaption), frame);
+    labAlmenoUna_->setObjectName(QStringLiteral("labAlmenoUna"));
+    labAlmenoUna_->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(
+                                       qtText(kAlmenoUnaCaption) + QStringLiteral(" 100,0000%")) +
+                                   8);
+
+    grdProbabilita_ = new QTableWidget(2, kMaxPoints + 1, frame);
     grdProbabilita_->setObjectName(QStringLiteral("grdProbabilita"));
-    grdProbabilita_->setHorizontalHeaderLabels(
-        {QStringLiteral("Massimo"), QStringLiteral("Minimo")});
+    grdProbabilita_->setVerticalHeaderLabels({QStringLiteral("Massimo"), QStringLiteral("Minimo")});
     for (int p = kMaxPoints; p >= 0; --p) {
-        grdProbabilita_->setVerticalHeaderItem(
+        grdProbabilita_->setHorizontalHeaderItem(
             kMaxPoints - p, new QTableWidgetItem(QStringLiteral("Punti %1").arg(p)));
     }
     grdProbabilita_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdProbabilita_->setTabKeyNavigation(false);
+    grdProbabilita_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdProbabilita_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdProbabilita_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grdProbabilita_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const int cellWidth = QFontMetrics(font()).horizontalAdvance(QStringLiteral("100,0000%")) + 14;
+    grdProbabilita_->horizontalHeader()->setMinimumSectionSize(cellWidth);
     grdProbabilita_->setToolTip(QStringLiteral(
         "Quota delle estrazioni possibili in cui il punteggio più alto (più basso) del sistema "
-        "è quello della riga"));
-    const int cellWidth = QFontMetrics(font()).horizontalAdvance(QStringLiteral("100,0000%")) + 16;
-    grdProbabilita_->setMinimumWidth(2 * cellWidth + 70);
-    labAlmenoUna_ = new QLabel(qtText(kAlmenoUnaCaption), frame);
-    labAlmenoUna_->setObjectName(QStringLiteral("labAlmenoUna"));
-    labAlmenoUna_->setWordWrap(true);
-    box->addWidget(cmdProbabilita_);
-    box->addWidget(grdProbabilita_, 1);
-    box->addWidget(labAlmenoUna_);
+        "è quello della colonna"));
+    grdProbabilita_->resizeRowsToContents();
+    // Exactly the header and the two rows: the table never scrolls.
+    grdProbabilita_->setFixedHeight(grdProbabilita_->horizontalHeader()->sizeHint().height() +
+                                    grdProbabilita_->rowHeight(0) + grdProbabilita_->rowHeight(1) +
+                                    2 * grdProbabilita_->frameWidth());
+    grdProbabilita_->setMinimumWidth((kMaxPoints + 1) * cellWidth +
+                                     grdProbabilita_->verticalHeader()->sizeHint().width() +
+                                     2 * grdProbabilita_->frameWidth());
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(cmdProbabilita_);
+    top->addSpacing(12);
+    top->addWidget(labAlmenoUna_);
+    top->addStretch(1);
+    auto* box = new QVBoxLayout(frame);
+    box->addLayout(top);
+    box->addWidget(grdProbabilita_);
     connect(cmdProbabilita_, &QPushButton::clicked, this, &frmSpoglio::cmdProbabilita_Click);
     return frame;
 }
@@ -233,12 +252,22 @@ bool frmSpoglio::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = meSpoglio_[static_cast<std::size_t>(field)];
     switch (event->type()) {
     case QEvent::FocusIn:
-        // After the click that gave the focus has placed the cursor.
-        QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+        // After the click that gave the focus has placed the cursor. An
+        // empty field takes its digits from the start.
+        QTimer::singleShot(0, edit, [edit] {
+            edit->setCursorPosition(0);
+            edit->selectAll();
+        });
         break;
-    case QEvent::FocusOut:
-        leaveField(fieldTexts(), field, app_.winning);
+    case QEvent::FocusOut: {
+        const auto texts = fieldTexts();
+        leaveField(texts, field, app_.winning);
+        // "8" reads "08", as the field shows a stored value.
+        if (const int value = fieldValue(texts[static_cast<std::size_t>(field)]); value != 0) {
+            edit->setText(qtText(formatPicture(value, "00")));
+        }
         break;
+    }
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -320,7 +349,7 @@ void frmSpoglio::cmdProbabilita_Click() {
             auto* item =
                 new QTableWidgetItem(qtText(c == 0 ? texts.highest[at] : texts.lowest[at]));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grdProbabilita_->setItem(kMaxPoints - p, c, item);
+            grdProbabilita_->setItem(c, kMaxPoints - p, item);
         }
     }
     labAlmenoUna_->setText(qtText(texts.win));

@@ -96,6 +96,8 @@ frmSpoglioEstrazioni::frmSpoglioEstrazioni(AppState& app, Platform& platform, QW
     flexGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     flexGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     flexGrid_->setWordWrap(false);
+    // Tab leaves the grid for the next control; the arrows move in it.
+    flexGrid_->setTabKeyNavigation(false);
     flexGrid_->verticalHeader()->setVisible(false);
     flexGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     flexGrid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);

@@ -282,6 +282,12 @@ void TestFrmSpoglio::clearEmptiesColumnFieldsAndLists() {
         QVERIFY(f.list(i).isEmpty());
     }
     QVERIFY(f.field(0)->hasFocus());
+    // The keys go straight into the emptied field, and leaving it shows two digits.
+    QCoreApplication::processEvents();
+    QTest::keyClicks(f.field(0), "7");
+    QTest::keyClick(f.field(0), Qt::Key_Return);
+    QCOMPARE(f.field(0)->text(), QString("07"));
+    QCOMPARE(int(f.app.winning.at(1)), 7);
 }
 
 void TestFrmSpoglio::winningColumnSetElsewhereShowsOnRefresh() {
@@ -310,11 +316,12 @@ void TestFrmSpoglio::oddsPanelShowsTheExactOddsOfTheSystem() {
     italian.decimal = ",";
     const auto texts = oddsTexts(systemOdds(f.app.system), italian);
     auto* table = f.window->findChild<QTableWidget*>("grdProbabilita");
-    QCOMPARE(table->rowCount(), 11);
-    QCOMPARE(table->verticalHeaderItem(0)->text(), QString("Punti 10"));
+    QCOMPARE(table->columnCount(), 11);
+    QCOMPARE(table->horizontalHeaderItem(0)->text(), QString("Punti 10"));
+    QCOMPARE(table->verticalHeaderItem(1)->text(), QString("Minimo"));
     QCOMPARE(table->item(0, 0)->text(), QString::fromStdString(texts.highest[10]));
-    QCOMPARE(table->item(10, 1)->text(), QString::fromStdString(texts.lowest[0]));
-    QCOMPARE(table->item(5, 0)->text(), QString::fromStdString(texts.highest[5]));
+    QCOMPARE(table->item(1, 10)->text(), QString::fromStdString(texts.lowest[0]));
+    QCOMPARE(table->item(0, 5)->text(), QString::fromStdString(texts.highest[5]));
     QCOMPARE(f.label("labAlmenoUna"), QString::fromStdString(texts.win));
     QVERIFY(f.label("labAlmenoUna").endsWith("%"));
     QCOMPARE(f.label("labAttese_6"), QString::fromStdString(texts.expected[6]));
