@@ -1,6 +1,6 @@
 # The two commands a new user needs: `make run` and `make test`.
 # Each installs the Debian packages it needs, configures and builds.
-.PHONY: run test bench deps release debug fuzz format format-check cli clean
+.PHONY: run test bench deps configure release debug fuzz format format-check cli clean package package-test
 
 JOBS ?= 2
 # Let ccache hit across clones in other folders (CI builds a fresh clone).
@@ -10,9 +10,12 @@ export CCACHE_NOHASHDIR := 1
 deps:
 	./scripts/install-deps.sh
 
-release: deps
+# Configure alone, with the dependency guard: what a fresh machine needs first.
+configure: deps
 	cmake --preset release
 	./scripts/check-deps.sh build/release
+
+release: configure
 	cmake --build --preset release -j $(JOBS)
 
 debug: deps
@@ -32,6 +35,21 @@ test: format-check release debug
 	ctest --preset release
 	ctest --preset debug
 	$(MAKE) fuzz
+	$(MAKE) package-test
+
+# The Debian package, from the release build: decaventrix_<version>_amd64.deb
+# here, ready for `apt-get install ./decaventrix_*.deb`.
+package: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target decaventrix decaventrix-cli dvx_package_files
+	rm -f build/release/package/decaventrix_*.deb
+	cd build/release && cpack
+	cp build/release/package/decaventrix_*.deb .
+
+# Checks the package with lintian, installs it (as root), runs both programs
+# from /usr/bin and removes it again.
+package-test: package
+	./scripts/package-test.sh build/release/package/decaventrix_*.deb
 
 # Each fuzzer runs for a short time; FUZZ_SECONDS sets how long.
 FUZZ_SECONDS ?= 20

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every fuzz target built under BUILD_DIR for SECONDS each, starting from
 # a copy of its seed corpus fuzz/corpus/<name>/ (<name> without the fuzz_
-# prefix), and fails when any target finds a crash, a leak or a hang.
+# prefix), and fails when any target finds a crash, a leak, a hang, or uses
+# more memory than its limits (an unbounded read is a finding too).
 # Usage: scripts/run-fuzzers.sh BUILD_DIR SECONDS
 set -euo pipefail
 
@@ -28,7 +29,7 @@ for target in "${targets[@]}"; do
         cp -r "$source_dir/fuzz/corpus/$short/." "$corpus/"
     fi
     echo "run-fuzzers: $name for ${seconds}s ($(find "$corpus" -type f | wc -l) seeds)"
-    if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 -malloc_limit_mb=256 \
         -artifact_prefix="$artifacts/" "$corpus" >"$work/$short/log" 2>&1; then
         failed=1
         echo "run-fuzzers: $name FAILED" >&2

@@ -5,6 +5,7 @@
 #include "Cp1252.h"
 #include "ErrorCodes.h"
 #include "FileReplace.h"
+#include "Format.h"
 #include "LittleEndian.h"
 #include "Platform.h"
 
@@ -83,41 +84,82 @@ Estrazione readRecord(const char* bytes) {
     return draw;
 }
 
-bool LoadArchivioDVX(const std::string& path, Archivio& archivio, Platform& platform) {
+ArchiveFileRead readArchiveFile(const std::string& path) {
     std::string bytes;
-    std::error_code ec;
-    {
-        BusyGuard busy(platform);
-        ec = readWholeFile(path, bytes);
-        if (ec == std::errc::no_such_file_or_directory) {
-            ec = createEmpty(path);
-        }
+    if (const auto error = readWholeFile(path, bytes, kArchiveFileMaxSize)) {
+        ArchiveFileRead read;
+        read.error = error;
+        return read;
     }
-    if (ec) {
-        platform.message(errorMessageWithPath(writeErrorOf(ec), path, where("LoadArchivioDVX")));
-        return false;
+    return parseArchiveFile(bytes);
+}
+
+ArchiveFileRead parseArchiveFile(std::string_view bytes) {
+    ArchiveFileRead read;
+    if (bytes.size() % kRecordSize != 0) {
+        read.badLength = true;
+        return read;
     }
     ArchiveFiller filler;
-    for (std::size_t at = 0; at + kRecordSize <= bytes.size(); at += kRecordSize) {
-        const char* record = bytes.data() + at;
-        if (readInt32(record + kNumeriOffset) != 0) {
-            filler.append(readRecord(record));
+    for (std::size_t at = 0; at < bytes.size(); at += kRecordSize) {
+        const auto draw = readRecord(bytes.data() + at);
+        if (draw.empty()) {
+            continue;
+        }
+        if (holdsValidDraw(draw)) {
+            filler.append(draw);
+        } else {
+            ++read.skipped;
         }
     }
-    archivio = std::move(filler).finish();
+    read.archivio = std::move(filler).finish();
+    return read;
+}
+
+std::string skippedDrawsMessage(int skipped) {
+    return "Estrazioni non valide ignorate:" + signedText(skipped);
+}
+
+bool LoadArchivioDVX(const std::string& path, Archivio& archivio, Platform& platform) {
+    ArchiveFileRead read;
+    {
+        BusyGuard busy(platform);
+        read = readArchiveFile(path);
+        if (read.error == std::errc::no_such_file_or_directory) {
+            read.error = createEmpty(path);
+        }
+    }
+    if (read.error) {
+        platform.message(
+            errorMessageWithPath(writeErrorOf(read.error), path, where("LoadArchivioDVX")));
+        return false;
+    }
+    if (read.badLength) {
+        platform.message(errorMessageWithPath(classicError(kErrBadRecordLength), path,
+                                              where("LoadArchivioDVX")));
+        return false;
+    }
+    if (read.skipped > 0) {
+        platform.message(skippedDrawsMessage(read.skipped), "", Icon::Exclamation);
+    }
+    archivio = std::move(read.archivio);
     return true;
+}
+
+std::string archiveBytes(const Archivio& archivio) {
+    std::string bytes;
+    bytes.reserve(kRecordSize * static_cast<std::size_t>(archivio.upperBound()));
+    for (int i = 1; i <= archivio.upperBound(); ++i) {
+        appendRecord(bytes, archivio[i]);
+    }
+    return bytes;
 }
 
 bool SaveDVXArchive(const std::string& path, const Archivio& archivio, Platform& platform) {
     std::error_code ec;
     {
         BusyGuard busy(platform);
-        std::string bytes;
-        bytes.reserve(kRecordSize * static_cast<std::size_t>(archivio.upperBound()));
-        for (int i = 1; i <= archivio.upperBound(); ++i) {
-            appendRecord(bytes, archivio[i]);
-        }
-        ec = replaceFile(path, bytes);
+        ec = replaceFile(path, archiveBytes(archivio));
     }
     if (ec) {
         platform.message(errorMessageWithPath(writeErrorOf(ec), path, where("SaveDVXArchive")));

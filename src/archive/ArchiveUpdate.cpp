@@ -5,11 +5,15 @@
 #include "Downloader.h"
 #include "ErrorCodes.h"
 #include "FileReplace.h"
+#include "Format.h"
 #include "Platform.h"
 #include "TemporaryFolder.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <exception>
 #include <new>
+#include <unistd.h>
 
 namespace dvx {
 
@@ -30,10 +34,14 @@ UpdateOutcome runUpdate(Archivio& archivio, const UpdateRequest& request, Downlo
         return UpdateOutcome::DownloadFailed;
     }
     std::string text;
-    if (const auto ec = readWholeFile(request.downloadPath, text)) {
+    if (const auto ec = readWholeFile(request.downloadPath, text, kMaxReplySize)) {
         platform.message(
             errorMessageWithPath(classicErrorOf(ec), request.downloadPath, kReaderWhere));
         platform.message(kArchiveKeptText, request.caption, Icon::Exclamation);
+        return UpdateOutcome::NothingRead;
+    }
+    if (!text.empty() && !replyComplete(text)) {
+        platform.message(kIncompleteText, request.caption, Icon::Exclamation);
         return UpdateOutcome::NothingRead;
     }
     auto read = LoadArchivioTMP(text);
@@ -46,6 +54,12 @@ UpdateOutcome runUpdate(Archivio& archivio, const UpdateRequest& request, Downlo
         platform.message(kNoDrawsText, request.caption, Icon::Exclamation);
         return UpdateOutcome::NothingRead;
     }
+    const int held = archivio.drawCount();
+    if (read.accepted < held &&
+        platform.message(shrinkQuestion(read.accepted, held), request.caption, Icon::Question,
+                         Buttons::YesNo) != Answer::Yes) {
+        return UpdateOutcome::Kept;
+    }
     archivio = std::move(read.archivio);
     return SaveDVXArchive(request.archivePath, archivio, platform) ? UpdateOutcome::Updated
                                                                    : UpdateOutcome::SaveFailed;
@@ -57,8 +71,27 @@ std::string frmUpdateCaption(std::string_view programTitle) {
     return " Archivio Estrazioni - " + std::string(programTitle);
 }
 
-std::string downloadPath() {
-    return temporaryFolder() + std::string(kDownloadFileName);
+std::string shrinkQuestion(int downloaded, int held) {
+    return "Il file scaricato contiene" + signedText(downloaded) + " estrazioni, meno delle" +
+           signedText(held) +
+           " presenti in archivio.\r\nSostituire l'archivio con quello scaricato?";
+}
+
+TemporaryDownload::TemporaryDownload() {
+    std::string name = temporaryFolder() + std::string(kDownloadFileStem) + "XXXXXX";
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        error_ = {errno, std::generic_category()};
+        return;
+    }
+    ::close(fd);
+    path_ = std::move(name);
+}
+
+TemporaryDownload::~TemporaryDownload() {
+    if (!path_.empty()) {
+        ::unlink(path_.c_str());
+    }
 }
 
 bool DownloadFile(Downloader& downloader, const std::string& url, const std::string& localFile,

@@ -116,6 +116,10 @@ std::optional<ClassicError> readDraw(const Fields& fields, Estrazione& draw) {
 
 } // namespace
 
+bool replyComplete(std::string_view text) {
+    return text.ends_with('\r') || text.ends_with("\r\n");
+}
+
 DownloadRead LoadArchivioTMP(std::string_view text) {
     DownloadRead result;
     ArchiveFiller filler;
@@ -134,7 +138,11 @@ DownloadRead LoadArchivioTMP(std::string_view text) {
             continue;
         }
         Estrazione draw;
-        if (auto error = readDraw(fields, draw)) {
+        auto error = readDraw(fields, draw);
+        if (!error && filler.count() == kMaxArchiveDraws) {
+            error = classicError(kErrOverflow);
+        }
+        if (error) {
             result.error = std::move(error);
             result.errorLine = lineNumber;
             break;

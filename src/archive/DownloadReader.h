@@ -2,6 +2,7 @@
 // Reading the draws the server sends: one draw per line, 14 fields split at
 // "|": date, hour, the ten numbers in any order, the Numerone, the draw number.
 
+#include "ArchiveFile.h"
 #include "Archivio.h"
 #include "ErrorCodes.h"
 
@@ -27,6 +28,11 @@ struct DownloadRead {
 // type's range an overflow, and a draw whose numbers are not ten different
 // numbers 1..20 with a Numerone 1..20 an invalid argument. Date and hour keep
 // their text, cut or blank-padded to 10 and 5 characters (text is Windows-1252).
+// At most kMaxArchiveDraws draws are taken; one more is an overflow.
 DownloadRead LoadArchivioTMP(std::string_view text);
+
+// A reply is whole only when its last line is ended (CR LF or a lone CR): a
+// transfer cut inside a line may still look like a finished one.
+bool replyComplete(std::string_view text);
 
 } // namespace dvx

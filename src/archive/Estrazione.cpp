@@ -13,6 +13,12 @@ bool startsCharacter(char byte) {
 
 } // namespace
 
+bool holdsValidDraw(const Estrazione& draw) {
+    constexpr NumberSet kAllNumbers = (NumberSet{1} << kNumbers) - 1;
+    return (draw.numeri & ~kAllNumbers) == 0 && countOf(draw.numeri) == kColumnSize &&
+           draw.numerone <= kNumbers;
+}
+
 std::string fixedText(std::string_view text, int width) {
     std::string out;
     int characters = 0;

@@ -28,6 +28,10 @@ struct Estrazione {
     friend bool operator==(const Estrazione&, const Estrazione&) = default;
 };
 
+// A draw the game can give: ten different numbers 1..20 and a Numerone of at
+// most 20 (0 when the file recorded none).
+bool holdsValidDraw(const Estrazione& draw);
+
 // text left-aligned in width characters: blanks added on the right, or cut
 // after width characters (characters, not bytes: the file stores one byte
 // per character).

@@ -1,22 +1,26 @@
 #include "CliArchive.h"
 
 #include "CliInputs.h"
+#include "CliOutputs.h"
 
 #include "ArchiveFile.h"
 #include "ArchiveUpdate.h"
 #include "ConsolePlatform.h"
+#include "Cp1252.h"
 #include "DownloadReader.h"
 #include "Downloader.h"
 #include "DrawList.h"
+#include "ErrorCodes.h"
 #include "FileReplace.h"
 #include "ServerAddress.h"
 #include "Statistics.h"
+#include "TemporaryFolder.h"
 
 #ifdef DVX_HAVE_QT_NETWORK
 #include "QtNetDownloader.h"
 #endif
 
-#include <filesystem>
+#include <chrono>
 #include <iostream>
 
 namespace dvx::cli {
@@ -24,6 +28,7 @@ namespace dvx::cli {
 namespace {
 
 constexpr std::string_view kProgramTitle = "Decaventrix";
+constexpr int kLongestTimeout = 3600; // seconds
 
 int importText(Args& args) {
     const auto text = args.positional();
@@ -32,9 +37,10 @@ int importText(Args& args) {
     if (!text) {
         throw UsageError("archive import needs the text file to read");
     }
+    refuseOverInput("--archive", archivePath, {*text});
     std::string bytes;
-    if (const auto ec = readWholeFile(*text, bytes)) {
-        throw UsageError("cannot read " + *text + ": " + ec.message());
+    if (const auto ec = readWholeFile(*text, bytes, kMaxReplySize)) {
+        throw UsageError("cannot read " + *text + ": " + readFailure(ec, kMaxReplySize));
     }
     auto read = LoadArchivioTMP(bytes);
     if (read.error) {
@@ -44,10 +50,7 @@ int importText(Args& args) {
     if (read.accepted == 0) {
         throw UsageError(*text + ": no draw found");
     }
-    ConsolePlatform platform;
-    if (!SaveDVXArchive(archivePath, read.archivio, platform)) {
-        return 2;
-    }
+    writeOutputs({{"--archive", archivePath, archiveBytes(read.archivio)}});
     std::cout << read.accepted << " estrazioni\n";
     return 0;
 }
@@ -70,7 +73,7 @@ public:
     DownloadResult download(const std::string& url, const std::string& localFile) override {
         auto result = inner_.download(url, localFile);
         if (!result.done()) {
-            std::cerr << url << ": " << result.detail << "\n";
+            std::cerr << "decaventrix-cli: " << url << ": " << result.detail << "\n";
         }
         return result;
     }
@@ -79,32 +82,51 @@ private:
     Downloader& inner_;
 };
 
+std::chrono::seconds takeTimeout(Args& args) {
+    const auto text = args.take("--timeout");
+    if (!text) {
+        return std::chrono::seconds(0);
+    }
+    const auto seconds = parseInt(*text, "--timeout");
+    if (seconds < 1 || seconds > kLongestTimeout) {
+        throw UsageError("--timeout: the limit is 1.." + std::to_string(kLongestTimeout) +
+                         " seconds, got " + *text);
+    }
+    return std::chrono::seconds(seconds);
+}
+
 int updateFromServer(Args& args) {
     const auto url = args.take("--url").value_or(serverUrl(kDefaultServerAddress, kArchivePath));
-    const auto timeout = args.take("--timeout");
+    const auto timeout = takeTimeout(args);
+    const bool allowShrink = args.flag("--allow-shrink");
     const auto archivePath = args.takeRequired("--archive");
     args.finish();
 
     DownloadLimits limits;
-    if (timeout) {
-        const auto seconds = parseInt(*timeout, "--timeout");
-        if (seconds < 1) {
-            throw UsageError("--timeout must be at least 1 second");
-        }
-        limits.stall = std::chrono::seconds(seconds);
-        limits.total = std::chrono::seconds(seconds);
+    if (timeout.count() > 0) {
+        limits.stall = timeout;
+        limits.total = timeout;
+    }
+    Archivio archivio = loadArchiveIfAny(archivePath);
+    const TemporaryDownload download;
+    if (download.path().empty()) {
+        throw UsageError("cannot create a download file in " + temporaryFolder() + ": " +
+                         download.error().message());
     }
     ConsolePlatform platform;
-    Archivio archivio;
-    if (std::filesystem::is_regular_file(archivePath) &&
-        !LoadArchivioDVX(archivePath, archivio, platform)) {
-        return 2;
-    }
+    // The only question an update asks is whether a smaller archive may
+    // replace the one on disk.
+    platform.questionAnswer = allowShrink ? Answer::Yes : Answer::No;
     QtNetDownloader network(limits);
     ReportingDownloader downloader(network);
-    const UpdateRequest request{url, downloadPath(), archivePath, frmUpdateCaption(kProgramTitle),
+    const UpdateRequest request{url, download.path(), archivePath, frmUpdateCaption(kProgramTitle),
                                 std::string(kProgramTitle)};
-    if (updateArchive(archivio, request, downloader, platform) != UpdateOutcome::Updated) {
+    const auto outcome = updateArchive(archivio, request, downloader, platform);
+    if (outcome == UpdateOutcome::Kept) {
+        throw UsageError(archivePath + " kept: the reply holds fewer draws than the archive "
+                                       "(--allow-shrink replaces it all the same)");
+    }
+    if (outcome != UpdateOutcome::Updated) {
         return 2;
     }
     std::cout << archivio.upperBound() << " estrazioni\n";
@@ -143,15 +165,13 @@ int runStats(Args& args) {
     const auto archivePath = args.takeRequired("--archive");
     const auto csvPath = args.takeRequired("--csv");
     args.finish();
+    refuseOverInput("--csv", csvPath, {archivePath});
     const auto archivio = loadExistingArchive(archivePath);
-    ConsolePlatform platform;
-    const auto tables = Statistiche(archivio, csvPath, platform);
-    if (!platform.shownMessages.empty()) {
-        return 2;
-    }
+    const auto run = computeStatistics(archivio);
+    writeOutputs({{"--csv", csvPath, run.csv}});
     for (const auto statistic : {Statistic::Consecutivi, Statistic::Ripetuti, Statistic::Pari,
                                  Statistic::Dispari, Statistic::Somma, Statistic::Frequenza}) {
-        printChart(chartOf(tables, statistic));
+        printChart(chartOf(run.tables, statistic));
     }
     return 0;
 }

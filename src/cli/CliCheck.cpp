@@ -1,6 +1,7 @@
 #include "CliCheck.h"
 
 #include "CliInputs.h"
+#include "CliOutputs.h"
 
 #include "ArchiveCheck.h"
 #include "ArchiveFile.h"
@@ -128,17 +129,19 @@ int runCheckArchive(Args& args) {
     const auto to = args.take("--to");
     const auto stake = takeStake(args);
     args.finish();
+    refuseOverInput("--csv", csvPath, {*path, archivePath});
     const auto state = loadCheckedSystem(*path, stake);
     const Archivio archivio = loadExistingArchive(archivePath);
     const int upper = archivio.upperBound();
     const int first = from ? singleNumber(*from, 1, upper, "--from") : 1;
     const int last = to ? singleNumber(*to, 1, upper, "--to") : upper;
+    if (first > last) {
+        throw UsageError("--from " + std::to_string(first) + " comes after --to " +
+                         std::to_string(last) + ": no draw to check");
+    }
     Progress progress;
     const auto rows = SpoglioArchivioEstrazioni(*state, archivio, first, last, progress);
-    if (const auto error = writeArchiveCheckCsv(csvPath, rows)) {
-        throw UsageError("--csv: cannot write " + csvPath + ": " +
-                         classicErrorOf(error, csvPath).description);
-    }
+    writeOutputs({{"--csv", csvPath, archiveCheckCsv(rows)}});
     std::cout << rows.size() << " estrazioni\n";
     return 0;
 }

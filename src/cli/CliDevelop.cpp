@@ -1,5 +1,7 @@
 #include "CliDevelop.h"
 
+#include "CliOutputs.h"
+
 #include "ColumnText.h"
 #include "ConsolePlatform.h"
 #include "Development.h"
@@ -161,16 +163,14 @@ int runDevelop(Args& args) {
         return 2; // stopped at capacity; the message is already on stderr
     }
     const auto count = state->sistema.columnCount;
+    std::vector<Output> outputs;
     if (exportPath) {
-        if (const auto error = writeColumnText(*exportPath, state->colonne, count)) {
-            throw UsageError("--export: cannot write " + *exportPath + ": " + error.message());
-        }
+        outputs.push_back({"--export", *exportPath, columnText(state->colonne, count)});
     }
     if (savePath) {
-        if (const auto error = saveSystemFile(*savePath, *state)) {
-            throw UsageError("--save: cannot write " + *savePath + ": " + error.message());
-        }
+        outputs.push_back(systemOutput(*savePath, *state));
     }
+    writeOutputs(std::move(outputs));
     std::cout << count << " colonne, " << state->sistema.typeText << "\n";
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "CliFiles.h"
 
 #include "CliInputs.h"
+#include "CliOutputs.h"
 
 #include "Cp1252.h"
 #include "ErrorCodes.h"
@@ -95,12 +96,10 @@ int runImport(Args& args) {
     }
     const auto savePath = args.takeRequired("--save");
     args.finish();
+    refuseOverInput("--save", savePath, {*path});
     auto state = std::make_unique<SystemState>();
     loadColumnTextInto(*path, *state);
-    if (const auto error = saveSystemFile(savePath, *state)) {
-        throw UsageError("--save: cannot write " + savePath + ": " +
-                         classicErrorOf(error, savePath).description);
-    }
+    writeOutputs({systemOutput(savePath, *state)});
     std::cout << state->sistema.columnCount << " colonne, " << state->sistema.typeText << "\n";
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "ConsolePlatform.h"
 #include "Cp1252.h"
 #include "ErrorCodes.h"
+#include "FileReplace.h"
 #include "Format.h"
 #include "SystemFileIO.h"
 
@@ -46,13 +47,25 @@ bool isTextFile(const std::string& path) {
 
 } // namespace
 
+std::string readFailure(std::error_code ec, std::size_t limit) {
+    if (ec == fileTooLarge()) {
+        return "larger than " + std::to_string(limit) +
+               " bytes, more than a file of its kind holds";
+    }
+    return ec.message();
+}
+
 // The columns of a text file, as the import makes them into a system.
 void loadColumnTextInto(const std::string& path, SystemState& state) {
     const auto read = readColumnTextFile(path);
+    if (read.fileError) {
+        throw UsageError("cannot read " + path + ": " +
+                         readFailure(read.fileError, kColumnTextMaxSize));
+    }
     if (!read.ok) {
         throw UsageError("cannot read " + path + ": " +
                          errorMessage(read.error, "ImportaColonneTxt") + ", line [" +
-                         cp1252ToUtf8(read.line) + "]");
+                         cp1252ToUtf8(quotedLine(read.line)) + "]");
     }
     applyColumnImport(read.columns, state);
 }
@@ -61,7 +74,7 @@ void loadSystemFileInto(const std::string& path, SystemState& state) {
     std::error_code error;
     const auto read = readSystemFile(path, error);
     if (error) {
-        throw UsageError("cannot read " + path + ": " + classicErrorOf(error, path).description);
+        throw UsageError("cannot read " + path + ": " + readFailure(error, kSystemFileMaxSize));
     }
     if (!read.ok()) {
         throw UsageError("cannot read " + path + ": Questo file non puo' essere letto (" +
@@ -81,18 +94,43 @@ void loadSystemOrColumns(const std::string& path, SystemState& state) {
     }
 }
 
+namespace {
+
+ArchiveFileRead readArchiveOrThrow(const std::string& path) {
+    auto read = readArchiveFile(path);
+    if (read.error) {
+        throw UsageError("cannot read " + path + ": " +
+                         readFailure(read.error, kArchiveFileMaxSize));
+    }
+    if (read.badLength) {
+        throw UsageError("cannot read " + path +
+                         ": not an archive file (its length is not a multiple of 24 bytes)");
+    }
+    if (read.skipped > 0) {
+        std::cerr << "decaventrix-cli: " << path << ": " << skippedDrawsMessage(read.skipped)
+                  << "\n";
+    }
+    return read;
+}
+
+} // namespace
+
 Archivio loadExistingArchive(const std::string& path) {
     // The program itself would create a missing archive empty; a command line
     // should not do that behind one's back.
-    if (!std::filesystem::is_regular_file(path)) {
-        throw UsageError("cannot read " + path + ": no such file");
+    auto read = readArchiveOrThrow(path);
+    if (read.archivio.drawCount() == 0) {
+        throw UsageError("cannot read " + path + ": the archive holds no draw");
     }
-    ConsolePlatform platform;
-    Archivio archivio;
-    if (!LoadArchivioDVX(path, archivio, platform)) {
-        throw UsageError("cannot read " + path);
+    return std::move(read.archivio);
+}
+
+Archivio loadArchiveIfAny(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+        return {};
     }
-    return archivio;
+    return readArchiveOrThrow(path).archivio;
 }
 
 } // namespace dvx::cli

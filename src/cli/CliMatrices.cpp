@@ -1,6 +1,7 @@
 #include "CliMatrices.h"
 
 #include "CliInputs.h"
+#include "CliOutputs.h"
 
 #include "Adaptation.h"
 #include "ConsolePlatform.h"
@@ -32,8 +33,8 @@ std::vector<int> distinctNumbers(std::string_view text, std::string_view what) {
     return values;
 }
 
-MatrixRecord takeRecord(Args& args, std::string& matrixFolder) {
-    const auto indexPath = args.takeRequired("--index");
+MatrixRecord takeRecord(Args& args, std::string& indexPath, std::string& matrixFolder) {
+    indexPath = args.takeRequired("--index");
     const int wanted = parseInt(args.takeRequired("--record"), "--record");
     const auto records = readMatricesIndex(indexPath);
     if (!records) {
@@ -72,14 +73,16 @@ std::vector<NumberSet> readColumns(const std::string& path) {
 } // namespace
 
 int runAdapt(Args& args) {
+    std::string indexPath;
     std::string matrixFolder;
-    const auto record = takeRecord(args, matrixFolder);
+    const auto record = takeRecord(args, indexPath, matrixFolder);
     const auto numbers = distinctNumbers(args.takeRequired("--numbers"), "--numbers");
     const auto fixedText = args.take("--fixed");
     const auto fixed = fixedText ? distinctNumbers(*fixedText, "--fixed") : std::vector<int>{};
     const bool shuffle = args.flag("--shuffle");
     const auto savePath = args.takeRequired("--save");
     args.finish();
+    refuseOverInput("--save", savePath, {indexPath, matrixFolder + record.file});
 
     if (numbers.size() != record.numbers) {
         throw UsageError("--numbers: the matrix is built for " + std::to_string(record.numbers) +
@@ -114,9 +117,7 @@ int runAdapt(Args& args) {
     if (!result.adapted) {
         return 2; // the reason is already on stderr
     }
-    if (const auto error = saveSystemFile(savePath, *state)) {
-        throw UsageError("--save: cannot write " + savePath + ": " + error.message());
-    }
+    writeOutputs({systemOutput(savePath, *state)});
     std::cout << state->sistema.columnCount << " colonne, " << state->sistema.typeText << "\n";
     return 0;
 }

@@ -17,7 +17,11 @@ Answer ConsolePlatform::message(std::string_view text, std::string_view title, I
         }
     }
     shownMessages.push_back(shown);
-    std::cerr << (title.empty() ? std::string() : std::string(title) + ": ") << shown << "\n";
+    // On a terminal the program's name says where the line comes from.
+    const auto first = title.find_first_not_of(' ');
+    const auto caption = first == std::string_view::npos ? std::string_view() : title.substr(first);
+    std::cerr << "decaventrix-cli: "
+              << (caption.empty() ? std::string() : std::string(caption) + ": ") << shown << "\n";
     return buttons == Buttons::Ok ? Answer::Ok : questionAnswer;
 }
 

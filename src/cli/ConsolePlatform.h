@@ -1,6 +1,7 @@
 #pragma once
-// The command line's answers to what the core asks: messages go to stderr,
-// questions get a scripted answer, input boxes take queued replies.
+// The command line's answers to what the core asks: messages go to stderr
+// after the program's name, questions get a scripted answer, input boxes
+// take queued replies.
 
 #include "Platform.h"
 #include "Progress.h"

@@ -6,9 +6,12 @@
 #include "CliFiles.h"
 #include "CliMatrices.h"
 #include "Commands.h"
+#include "ProgramInfo.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -40,8 +43,25 @@ void printHelp() {
     for (const auto& c : kCommands) {
         std::cout << "  " << c.usage << "\n";
     }
+    std::cout << "\nOptions:\n"
+                 "  --help                  this text; after a subcommand, that subcommand's\n"
+                 "  --version               the program's name and version\n";
     std::cout << "\nExit status: 0 on success, 2 on bad arguments or bad input;\n"
                  "verify exits 1 when the guarantee does not hold.\n";
+}
+
+// What was printed must have reached its reader: output into a full disk
+// or a closed pipe is a failure, not a success.
+int checkedOutput(const std::string& name, int status) {
+    std::cout.flush();
+    errno = 0;
+    if (std::fflush(stdout) == 0 && std::cout && std::ferror(stdout) == 0) {
+        return status;
+    }
+    const int error = errno;
+    std::cerr << "decaventrix-cli " << name << ": cannot write to standard output"
+              << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << "\n";
+    return 2;
 }
 
 } // namespace
@@ -50,7 +70,11 @@ int main(int argc, char** argv) {
     std::vector<std::string> tokens(argv + 1, argv + argc);
     if (tokens.empty() || tokens[0] == "--help" || tokens[0] == "-h" || tokens[0] == "help") {
         printHelp();
-        return tokens.empty() ? 2 : 0;
+        return checkedOutput("", tokens.empty() ? 2 : 0);
+    }
+    if (tokens[0] == "--version") {
+        std::cout << "decaventrix-cli " << dvx::versionText() << "\n";
+        return 0;
     }
     const std::string name = tokens[0];
     tokens.erase(tokens.begin());
@@ -62,9 +86,9 @@ int main(int argc, char** argv) {
             dvx::cli::Args args(std::move(tokens));
             if (args.flag("--help")) {
                 std::cout << "usage: decaventrix-cli " << c.usage << "\n";
-                return 0;
+                return checkedOutput(name, 0);
             }
-            return c.run(args);
+            return checkedOutput(name, c.run(args));
         } catch (const std::exception& e) { // usage errors and unreadable input alike
             std::cerr << "decaventrix-cli " << name << ": " << e.what() << "\n";
             return 2;

@@ -16,6 +16,7 @@ ClassicError classicError(int number) {
         {kErrSubscript, "Subscript out of range"},
         {kErrTypeMismatch, "Type mismatch"},
         {kErrFileNotFound, "File not found"},
+        {kErrBadRecordLength, "Bad record length"},
         {kErrDiskFull, "Disk full"},
         {kErrInputPastEnd, "Input past end of file"},
         {kErrPermissionDenied, "Permission denied"},
@@ -41,6 +42,8 @@ ClassicError classicErrorOfErrno(int errnoValue) {
         return classicError(kErrPermissionDenied);
     case ENOTDIR:
         return classicError(kErrPathNotFound);
+    case EOVERFLOW:
+        return classicError(kErrOverflow);
     case ENOSPC:
     case EFBIG:
 #ifdef EDQUOT
@@ -87,6 +90,26 @@ std::string errorMessageWithPath(const ClassicError& error, std::string_view pat
     }
     return "Error " + std::to_string(error.number) + " (" + error.description + " --> " +
            std::string(path) + ") in procedure " + std::string(where);
+}
+
+std::string quotedLine(std::string_view line) {
+    constexpr std::size_t kQuotedLength = 80;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < line.size() && i < kQuotedLength; ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        if (c < 0x20 || c == 0x7F || c == '\\') {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    if (line.size() > kQuotedLength) {
+        out += "...";
+    }
+    return out;
 }
 
 } // namespace dvx

@@ -21,6 +21,7 @@ inline constexpr int kErrOutOfMemory = 7;
 inline constexpr int kErrSubscript = 9;
 inline constexpr int kErrTypeMismatch = 13;
 inline constexpr int kErrFileNotFound = 53;
+inline constexpr int kErrBadRecordLength = 59;
 inline constexpr int kErrDiskFull = 61;
 inline constexpr int kErrInputPastEnd = 62;
 inline constexpr int kErrPermissionDenied = 70;
@@ -31,8 +32,9 @@ inline constexpr int kErrPathNotFound = 76;
 ClassicError classicError(int number);
 
 // Maps an operating-system error to its classic counterpart: a missing file
-// is 53, a refused access 70, a missing folder 76, a full disk 61; anything
-// else is a path/file access error (75).
+// is 53, a refused access 70, a missing folder 76, a full disk 61, a file
+// larger than its format allows an overflow (6); anything else is a
+// path/file access error (75).
 ClassicError classicErrorOf(std::error_code ec);
 ClassicError classicErrorOfErrno(int errnoValue);
 // As classicErrorOf, telling a missing folder (76) from a missing file (53)
@@ -47,5 +49,10 @@ std::string errorMessage(const ClassicError& error, std::string_view where);
 // followed by " --> " and the path, as the archive window reports them.
 std::string errorMessageWithPath(const ClassicError& error, std::string_view path,
                                  std::string_view where);
+
+// A piece of a file fit for one line of a message: at most 80 bytes, then
+// "..."; control bytes and backslashes written as \xNN. Bytes stay as they
+// were (Windows-1252 for the program's texts).
+std::string quotedLine(std::string_view line);
 
 } // namespace dvx

@@ -264,7 +264,8 @@ private:
 
 void developSystem(SystemState& state, Platform& platform, Progress& progress, Reducer reduce,
                    std::int32_t capacity) {
-    state.cancel = false;
+    // The flag is cleared where the progress dialog opens, not here: a cancel
+    // confirmed before the first combination must still stop the run.
     progress.processed = 0;
     Enumeration enumeration(state, platform, progress, capacity);
     // A stop at capacity on the very last combination ends as a cancel too,

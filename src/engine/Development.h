@@ -23,7 +23,8 @@ std::string developmentTypeText(const SystemState& state);
 // Enumerates the combinations of the numbers-in-play list in lexicographic
 // order, keeps those that pass the conditions, reduces them when the
 // reduction switch is on and sets the column count and type text. A cancel
-// (state.cancel, polled once per combination) leaves count and type as they
+// (state.cancel, polled once per combination, and never cleared here: a run
+// that starts with it set stops at once) leaves count and type as they
 // were. capacity is the most columns the run may keep; only tests lower it.
 void developSystem(SystemState& state, Platform& platform, Progress& progress, Reducer reduce,
                    std::int32_t capacity = kColumnCapacity);

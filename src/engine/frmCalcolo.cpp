@@ -16,6 +16,9 @@ namespace dvx {
 
 frmCalcolo::frmCalcolo(Platform& platform, bool& cancel, QWidget* parent)
     : QDialog(parent), platform_(platform), cancel_(cancel) {
+    // A new run starts here; from now on a confirmed cancel must reach it,
+    // even one given before its first unit of work.
+    cancel_ = false;
     setObjectName("frmCalcolo");
     setWindowTitle(QStringLiteral("Elaborazione in corso..."));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -17,7 +17,8 @@ class QtProgress;
 class frmCalcolo final : public QDialog {
     Q_OBJECT
 public:
-    // cancel is the flag the running work polls; a confirmed cancel sets it.
+    // cancel is the flag the running work polls: opening the dialog clears
+    // it, a confirmed cancel sets it.
     frmCalcolo(Platform& platform, bool& cancel, QWidget* parent = nullptr);
     ~frmCalcolo() override;
 

@@ -29,10 +29,15 @@ std::string normalizeColumnLine(std::string_view line);
 
 using ColumnRow = std::array<std::uint8_t, kColumnSize>;
 
+// The largest column text file a reader takes: 185000 lines of up to 64
+// characters (an exported line has 33), room for blanks and extra fields.
+inline constexpr std::size_t kColumnTextMaxSize = std::size_t{kColumnCapacity} * 64;
+
 // The columns of a text file, or why it was refused. A refused file yields
 // the classic error and the normalised text of the offending line.
 struct ColumnTextRead {
     bool ok = false;
+    std::error_code fileError; // the file itself could not be read (error holds its classic form)
     std::vector<ColumnRow> columns; // in file order, numbers as written
     ClassicError error;
     std::string line; // the offending line, normalised, as stored on disk

@@ -4,6 +4,7 @@
 
 #include "Cp1252.h"
 #include "ErrorCodes.h"
+#include "FileReplace.h"
 #include "Format.h"
 #include "Platform.h"
 #include "SystemFileIO.h"
@@ -96,11 +97,12 @@ FileCommandResult openSystem(SystemState& state, FileSession& session, Platform&
         BusyGuard busy(platform);
         read = readSystemFile(*path, ec);
     }
-    if (ec) {
+    if (ec && ec != fileTooLarge()) {
         showFileError(platform, ec, *path, kOpenProcedure);
         return {};
     }
-    if (!read.ok()) {
+    // Larger than any system can be: no system file, as a wrong tag.
+    if (ec || !read.ok()) {
         platform.message(kUnreadableFile, kErrorTitle, Icon::Critical);
         return {};
     }
@@ -167,7 +169,7 @@ FileCommandResult ImportaColonneTxt(SystemState& state, FileSession& session, Pl
     }
     if (!read.ok) {
         platform.message(errorMessage(read.error, kImportProcedure) + "\r\nRiga [" +
-                         cp1252ToUtf8(read.line) + "]");
+                         cp1252ToUtf8(quotedLine(read.line)) + "]");
         return {};
     }
     applyColumnImport(read.columns, state);
@@ -179,6 +181,11 @@ FileCommandResult ImportaColonneTxt(SystemState& state, FileSession& session, Pl
 }
 
 void SalvaColonneTxt(const SystemState& state, Platform& platform, std::string_view programFolder) {
+    // An export of nothing would replace a file of columns by an empty one.
+    if (state.sistema.columnCount <= 0) {
+        platform.message(kNothingToExport, kAttentionTitle, Icon::Exclamation);
+        return;
+    }
     const std::string name = exportFileName(fileNamePanel(state.fileName));
     const fs::path folder = ProgramPaths(programFolder).texts();
     const fs::path target = folder / name;

@@ -19,6 +19,8 @@ inline constexpr std::string_view kTextFilter = "File TXT (*.txt)|*.txt";
 inline constexpr std::string_view kUnreadableFile = "Questo file non puo' essere letto";
 inline constexpr std::string_view kErrorTitle = "E R R O R E";
 inline constexpr std::string_view kInitialFileName = "nuovo.dvx";
+inline constexpr std::string_view kNothingToExport = "Nessuna colonna da esportare";
+inline constexpr std::string_view kAttentionTitle = "A T T E N Z I O N E";
 
 // What the File menu remembers between commands. After an import the
 // current name is the text file's, so the next Save asks for a name
@@ -77,7 +79,8 @@ FileCommandResult importColumns(SystemState& state, FileSession& session, Platfo
 FileCommandResult ImportaColonneTxt(SystemState& state, FileSession& session, Platform& platform,
                                     const std::string& path);
 // SalvaColonneTxt: writes the columns into the "txt" folder, under the
-// current file's name with ".dvx" made ".txt".
+// current file's name with ".dvx" made ".txt". A system without columns is
+// refused with kNothingToExport and no file is touched.
 void SalvaColonneTxt(const SystemState& state, Platform& platform, std::string_view programFolder);
 
 } // namespace dvx

@@ -20,6 +20,14 @@ inline constexpr std::int32_t kIdConsecutive = 2;
 inline constexpr std::int32_t kIdEnd = 100;
 inline constexpr std::int32_t kIdEndAfter = 200;
 
+// The largest file a reader takes: the record with the longest type text a
+// 16-bit length allows, the condition block, a full column table and a
+// tagged section with every filter column, the consecutive entry and both
+// end marks. Anything larger is no system file, and is refused unread.
+inline constexpr std::size_t kSystemFileMaxSize =
+    11 + 1 + 4 + 2 + 65535 + 20 + 45 + std::size_t{kColumnCapacity} * kColumnSize + 4 +
+    std::size_t{kMaxFilters} * (4 + 10) + (4 + 6) + 4 + 4;
+
 // Everything a system file holds, read into a value of its own so the
 // current system is replaced only by a whole, valid file.
 struct SystemFileContent {

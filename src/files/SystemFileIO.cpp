@@ -16,7 +16,7 @@ std::error_code saveSystemFile(const std::filesystem::path& path, SystemState& s
 
 SystemFileRead readSystemFile(const std::filesystem::path& path, std::error_code& error) {
     std::string bytes;
-    error = readWholeFile(path, bytes);
+    error = readWholeFile(path, bytes, kSystemFileMaxSize);
     if (error) {
         return {};
     }
@@ -43,8 +43,9 @@ void applyColumnImport(const std::vector<ColumnRow>& columns, SystemState& state
 
 ColumnTextRead readColumnTextFile(const std::filesystem::path& path) {
     std::string bytes;
-    if (const auto error = readWholeFile(path, bytes)) {
+    if (const auto error = readWholeFile(path, bytes, kColumnTextMaxSize)) {
         ColumnTextRead result;
+        result.fileError = error;
         result.error = classicErrorOf(error, path);
         return result;
     }

@@ -2,15 +2,21 @@
 // Fetching a file from the vendor's web server. The desktop program and the
 // command line use Qt Network; the core only sees this interface.
 
+#include <cstddef>
 #include <string>
 #include <system_error>
 
 namespace dvx {
 
+// The largest reply taken: a whole archive of a million draws is about half
+// of it. A longer reply is refused as it arrives, never stored.
+inline constexpr std::size_t kMaxReplySize = 50 * 1024 * 1024;
+
 struct DownloadResult {
     enum class Status {
         Done,       // the whole reply body is in the local file
-        Failed,     // no usable reply: unreachable, refused, HTTP error, cut short, timed out
+        Failed,     // no usable reply: unreachable, refused, HTTP error, cut short,
+                    // shorter than announced, too large, timed out
         LocalError, // the reply came but could not be written to the local file
     };
     Status status = Status::Failed;

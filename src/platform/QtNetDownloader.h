@@ -5,6 +5,7 @@
 #include "Downloader.h"
 
 #include <chrono>
+#include <cstddef>
 #include <memory>
 
 class QCoreApplication;
@@ -17,6 +18,8 @@ struct DownloadLimits {
     // ...or when the whole download takes longer than this.
     std::chrono::milliseconds total{300000};
     int maxRedirects = 10;
+    // A reply body longer than this is refused as soon as it passes it.
+    std::size_t maxBytes = kMaxReplySize;
 };
 
 // Works inside a running Qt program (the desktop's QApplication) and without

@@ -76,7 +76,7 @@ std::string calibrationPath(std::string_view programFolder) {
 
 Calibration LeggiTaratura(std::string_view programFolder) {
     std::string bytes;
-    if (readWholeFile(calibrationPath(programFolder), bytes)) {
+    if (readWholeFile(calibrationPath(programFolder), bytes, kCalibrationMaxSize)) {
         bytes.clear();
     }
     return parseCalibration(bytes);
@@ -86,7 +86,7 @@ bool SalvaTaratura(std::string_view programFolder, const Calibration& calibratio
                    Platform& platform) {
     const auto path = calibrationPath(programFolder);
     std::string previous;
-    if (readWholeFile(path, previous)) {
+    if (readWholeFile(path, previous, kCalibrationMaxSize)) {
         previous.clear();
     }
     const auto error = replaceFile(path, calibrationBytes(calibration, previous));

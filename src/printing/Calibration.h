@@ -15,6 +15,8 @@ class Platform;
 inline constexpr std::int16_t kQualityNormale = 9999; // medium print quality
 inline constexpr std::int16_t kQualityBassa = 1111;   // draft; any other value counts as draft
 inline constexpr std::size_t kCalibrationRecordSize = 128;
+// Five records, then the printer name with its 16-bit length.
+inline constexpr std::size_t kCalibrationMaxSize = 5 * kCalibrationRecordSize + 2 + 65535;
 
 // Millimetres; the printer is its device name (UTF-8 here, Windows-1252 on disk).
 struct Calibration {

@@ -4,9 +4,7 @@
 #include "Cp1252.h"
 #include "LittleEndian.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include "FileReplace.h"
 
 namespace dvx {
 
@@ -97,16 +95,8 @@ std::vector<MatrixRecord> parseMatricesIndex(std::string_view bytes) {
 }
 
 std::optional<std::vector<MatrixRecord>> readMatricesIndex(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
+    std::string bytes;
+    if (readWholeFile(path, bytes, kMatricesIndexMaxSize)) {
         return std::nullopt;
     }
     return parseMatricesIndex(bytes);

@@ -18,6 +18,8 @@ inline constexpr std::size_t kMatrixRecordSize = 169;
 inline constexpr std::size_t kMatrixTypeSize = 3;
 inline constexpr std::size_t kMatrixDescriptionSize = 30;
 inline constexpr std::size_t kMatrixFileNameSize = 130;
+// Ten thousand matrices: far beyond any collection, and read in a blink.
+inline constexpr std::size_t kMatricesIndexMaxSize = 10000 * kMatrixRecordSize;
 
 // One index record. Texts are UTF-8 here and Windows-1252 on disk; type and
 // description keep their padding blanks, the file name loses its trailing ones.
@@ -37,7 +39,8 @@ MatrixRecordBytes encodeMatrixRecord(const MatrixRecord& record);
 MatrixRecord decodeMatrixRecord(const MatrixRecordBytes& bytes);
 
 // Every whole record of the file in file order; a trailing partial record is
-// ignored. nullopt when the file cannot be opened or read.
+// ignored. nullopt when the file cannot be opened or read, or is larger than
+// kMatricesIndexMaxSize.
 std::optional<std::vector<MatrixRecord>> readMatricesIndex(const std::string& path);
 std::vector<MatrixRecord> parseMatricesIndex(std::string_view bytes);
 

@@ -1,8 +1,6 @@
 #include "MatrixFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include "FileReplace.h"
 
 namespace dvx {
 
@@ -65,28 +63,28 @@ MatrixFileContent parseMatrixText(std::string_view text, std::int32_t columns, i
     MatrixFileContent content;
     const auto total = static_cast<std::size_t>(columns) * kColumnSize;
     content.positions.reserve(total);
+    std::uint32_t inColumn = 0; // positions seen in the current column
     for (std::size_t i = 0; i < total; ++i) {
+        if (i % kColumnSize == 0) {
+            inColumn = 0;
+        }
         const int p = positionOf(items.next(), numbers);
-        if (p == 0) {
+        // A position twice in a column would give a column of fewer than
+        // ten numbers, which no system file may hold.
+        if (p == 0 || (inColumn & (1u << p)) != 0) {
             return {MatrixFileStatus::Damaged, {}};
         }
+        inColumn |= 1u << p;
         content.positions.push_back(static_cast<std::uint8_t>(p));
     }
     return content;
 }
 
 MatrixFileContent readMatrixFile(const std::string& path, std::int32_t columns, int numbers) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return {MatrixFileStatus::Missing, {}};
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return {MatrixFileStatus::Missing, {}};
-    }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return {MatrixFileStatus::Missing, {}};
+    std::string text;
+    if (const auto error = readWholeFile(path, text, kMatrixFileMaxSize)) {
+        return {error == fileTooLarge() ? MatrixFileStatus::Damaged : MatrixFileStatus::Missing,
+                {}};
     }
     return parseMatrixText(text, columns, numbers);
 }

@@ -4,6 +4,7 @@
 
 #include "Model.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,6 +13,10 @@
 namespace dvx {
 
 inline constexpr std::string_view kMatrixSignature = "matrice_decaventrix1";
+// The signature and a full column table, each position written with up to
+// three digits and up to four separators: far more than any matrix needs.
+inline constexpr std::size_t kMatrixFileMaxSize =
+    64 + std::size_t{kColumnCapacity} * kColumnSize * 7;
 
 enum class MatrixFileStatus {
     Ok,
@@ -27,8 +32,9 @@ struct MatrixFileContent {
     std::vector<std::uint8_t> positions;
 };
 
-// Reads columns × 10 positions, each 1..numbers; items after the last column
-// are not read. A negative column count is damaged data.
+// Reads columns × 10 positions, each 1..numbers and no position twice in a
+// column; items after the last column are not read. A negative column count
+// is damaged data. A file larger than kMatrixFileMaxSize is damaged too.
 MatrixFileContent parseMatrixText(std::string_view text, std::int32_t columns, int numbers);
 MatrixFileContent readMatrixFile(const std::string& path, std::int32_t columns, int numbers);
 

@@ -48,7 +48,7 @@ bool ReadConfiguration(Settings& settings, std::string_view programFolder, Platf
     constexpr std::string_view where = "ReadConfiguration of Modulo corpo";
     const auto path = settingsPath(programFolder);
     std::string text;
-    if (const auto error = readWholeFile(path, text)) {
+    if (const auto error = readWholeFile(path, text, kSettingsMaxSize)) {
         platform.message(errorMessage(classicErrorOf(error, path), where));
         return false;
     }

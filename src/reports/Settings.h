@@ -2,6 +2,7 @@
 // The two settings of the listing, kept in "impostazioni.cfg": line 1 the
 // print header, line 2 the listing printer's device name.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,9 @@ struct Settings {
     std::string intestazione;      // print header of every listing page
     std::string stampanteTabulato; // device name of the listing printer
 };
+
+// Two lines: a header and a printer name. Far more than either needs.
+inline constexpr std::size_t kSettingsMaxSize = 64 * 1024;
 
 std::string settingsPath(std::string_view programFolder);
 

@@ -1,6 +1,8 @@
 #pragma once
 // The program's name, version and edition as its windows show them.
 
+#include "VersionNumbers.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,11 +13,11 @@ inline constexpr std::string_view kEdition = "Freeware";
 inline constexpr std::string_view kCompany = "by Quorvel";
 
 struct ProgramVersion {
-    int major = 1;
+    int major = 0;
     int minor = 0;
     int revision = 0;
 };
-inline constexpr ProgramVersion kProgramVersion{};
+inline constexpr ProgramVersion kProgramVersion{kVersionMajor, kVersionMinor, kVersionRevision};
 
 // "1.0.0"
 std::string versionText(const ProgramVersion& version = kProgramVersion);

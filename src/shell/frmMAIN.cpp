@@ -7,6 +7,7 @@
 #include "CellLook.h"
 #include "ColumnOps.h"
 #include "Development.h"
+#include "LongWorkGuard.h"
 #include "Platform.h"
 #include "ProgramInfo.h"
 #include "QtFormSetup.h"
@@ -408,17 +409,17 @@ void frmMAIN::menucalcolo_Click() {
         return;
     }
     bool developed = false;
-    setEnabled(false);
     {
-        // A window of its own, so it stays usable while this one is disabled.
+        // A window of its own, so it stays usable while every other one
+        // (this one and any modeless window) is disabled.
         frmCalcolo progressDialog(platform_, system.cancel);
+        const LongWorkGuard guard(&progressDialog);
         progressDialog.show();
         QCoreApplication::processEvents();
         developed = runDevelopCommand(system, platform_, progressDialog.progress(), &ridotto);
         showStatusPanels();
         progressDialog.finish();
     }
-    setEnabled(true);
     if (developed) {
         applyWindowState(WindowState::Developed);
     }

@@ -4,6 +4,7 @@
 #include "ArchiveFile.h"
 #include "InstanceKey.h"
 #include "ProgramInfo.h"
+#include "ProgramLocation.h"
 #include "ProgramPaths.h"
 #include "QtItalianTexts.h"
 #include "QtPlatform.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
@@ -47,15 +49,17 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(
         QString::fromUtf8(dvx::kProgramTitle.data(), dvx::kProgramTitle.size()));
     QApplication::setOrganizationName(QStringLiteral("Quorvel"));
+    // The installed desktop entry and icon theme name the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("decaventrix"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("decaventrix")));
     dvx::installItalianQtTexts(application);
 
     dvx::AppState app;
-    const auto executableFolder = fromQt(QCoreApplication::applicationDirPath());
-    const auto folder = dvx::chooseProgramFolder(
-        executableFolder,
+    const auto location = dvx::locateProgram(
+        fromQt(QCoreApplication::applicationDirPath()),
         fromQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-    dvx::prepareProgramFolder(folder, executableFolder / "data");
-    app.programFolder = dvx::programFolderText(folder);
+    dvx::prepareProgramFolder(location.folder, location.shippedData);
+    app.programFolder = dvx::programFolderText(location.folder);
 
     const auto user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
     dvx::QtSingleInstance instance(

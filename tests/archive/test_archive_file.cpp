@@ -86,13 +86,12 @@ TEST_F(ArchiveFileTest, SaveThenLoadGivesTheSameDrawsInOrder) {
     EXPECT_EQ(platform.busyDepth, 0);
 }
 
-TEST_F(ArchiveFileTest, LoadDropsEmptyRecordsAndATrailingPiece) {
+TEST_F(ArchiveFileTest, LoadDropsEmptyRecordsSilently) {
     std::string bytes;
     bytes += recordBytes("01/01/2026", "08:00", 1, 0x3FF, 1);
     bytes += std::string(kRecordSize, '\0');
     bytes += recordBytes("01/01/2026", "09:00", 2, 0xFFC00, 2);
     bytes += std::string(kRecordSize, '\0');
-    bytes += std::string(11, '\x7F');
     scratch.write("archivio/decaventrix.dat", bytes);
 
     Archivio loaded;
@@ -100,6 +99,85 @@ TEST_F(ArchiveFileTest, LoadDropsEmptyRecordsAndATrailingPiece) {
     ASSERT_EQ(loaded.upperBound(), 2);
     EXPECT_EQ(loaded[1].concorso, 1);
     EXPECT_EQ(loaded[2].concorso, 2);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ArchiveFileTest, LengthThatIsNoWholeNumberOfRecordsIsRefused) {
+    const auto kept = archiveOf({draw("x", "y", 9, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 1)});
+    for (const std::size_t tail : {std::size_t{1}, std::size_t{11}, kRecordSize - 1}) {
+        platform.messages.clear();
+        scratch.write("archivio/decaventrix.dat",
+                      recordBytes("01/01/2026", "08:00", 1, 0x3FF, 1) + std::string(tail, '\x7F'));
+        Archivio loaded = kept;
+        EXPECT_FALSE(LoadArchivioDVX(path, loaded, platform)) << tail;
+        EXPECT_EQ(loaded, kept) << tail;
+        ASSERT_EQ(platform.messages.size(), 1u) << tail;
+        EXPECT_EQ(platform.messages[0].text,
+                  "Error 59 (Bad record length) in procedure LoadArchivioDVX of Form frmUpdate");
+    }
+}
+
+// A damaged record between two good ones: skipped, counted in one message.
+struct DamagedRecord {
+    const char* name;
+    std::uint32_t numeri;
+    std::uint8_t numerone;
+};
+
+class DamagedArchiveRecord : public ArchiveFileTest,
+                             public ::testing::WithParamInterface<DamagedRecord> {};
+
+TEST_P(DamagedArchiveRecord, IsSkippedWithOneMessageAndTheRestLoads) {
+    const auto& c = GetParam();
+    std::string bytes = recordBytes("01/01/2026", "08:00", 1, 0x3FF, 1);
+    bytes += recordBytes("01/01/2026", "09:00", 2, c.numeri, c.numerone);
+    bytes += recordBytes("01/01/2026", "10:00", 3, c.numeri, c.numerone);
+    bytes += recordBytes("01/01/2026", "11:00", 4, 0xFFC00, 0); // no Numerone recorded: kept
+    scratch.write("archivio/decaventrix.dat", bytes);
+
+    Archivio loaded;
+    ASSERT_TRUE(LoadArchivioDVX(path, loaded, platform));
+    ASSERT_EQ(loaded.upperBound(), 2);
+    EXPECT_EQ(loaded[1].concorso, 1);
+    EXPECT_EQ(loaded[2].concorso, 4);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Estrazioni non valide ignorate: 2");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DamagedArchiveRecord,
+                         ::testing::Values(DamagedRecord{"NumeroneTwentyOne", 0x3FF, 21},
+                                           DamagedRecord{"NumeroneAllOnes", 0x3FF, 255},
+                                           DamagedRecord{"OneNumber", 0x1, 5},
+                                           DamagedRecord{"NineNumbers", 0x1FF, 5},
+                                           DamagedRecord{"ElevenNumbers", 0x7FF, 5},
+                                           DamagedRecord{"AllTwentyNumbers", 0xFFFFF, 5},
+                                           DamagedRecord{"NumberAboveTwenty", 0x1003FE, 5},
+                                           DamagedRecord{"NegativeSet", 0xFFFFFFFF, 5}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(ArchiveFileParse, RandomBytesNeverGiveADrawTheGameCannotDraw) {
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<char>(seed >> 24);
+    };
+    std::string bytes(kRecordSize * 5000, '\0');
+    for (auto& b : bytes) {
+        b = next();
+    }
+    // A few genuine draws among the noise.
+    for (std::size_t r = 0; r < 5000; r += 500) {
+        bytes.replace(
+            r * kRecordSize, kRecordSize,
+            recordBytes("01/01/2026", "08:00", static_cast<std::uint32_t>(r), 0x55555, 3));
+    }
+    const auto read = parseArchiveFile(bytes);
+    ASSERT_TRUE(read.ok());
+    EXPECT_GE(read.archivio.drawCount(), 10);
+    EXPECT_EQ(read.archivio.drawCount() + read.skipped, 5000);
+    for (int i = 1; i <= read.archivio.upperBound(); ++i) {
+        EXPECT_TRUE(holdsValidDraw(read.archivio[i])) << i;
+    }
 }
 
 TEST_F(ArchiveFileTest, MissingFileIsCreatedEmptyAndGivesOneEmptyRecord) {

@@ -5,6 +5,7 @@
 #include "ArchiveFixtures.h"
 #include "ArchiveUpdate.h"
 #include "DownloadReader.h"
+#include "FileReplace.h"
 #include "QtNetDownloader.h"
 #include "RecordingPlatform.h"
 #include "ScratchFolder.h"
@@ -14,8 +15,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace dvx {
@@ -33,6 +38,7 @@ const std::string kHtmlPage =
     "<!DOCTYPE html>\r\n<html><head><title>Errore</title></head>\r\n"
     "<body><p>Servizio non disponibile | riprovare pi&ugrave; tardi</p></body></html>\r\n";
 const std::string kCaption = frmUpdateCaption("Decaventrix");
+constexpr std::size_t kHugeReplySize = std::size_t{100} << 20;
 
 // The vendor's server with one route per behaviour, each under its own prefix.
 void vendorRoutes(httplib::Server& server, test::TestServer& self) {
@@ -53,6 +59,43 @@ void vendorRoutes(httplib::Server& server, test::TestServer& self) {
                                      sink.write(kReply.data(), kReply.size() / 2);
                                      return false; // the connection drops halfway
                                  });
+    });
+    server.Get("/cutnolength" + archive, [](const httplib::Request&, httplib::Response& res) {
+        // No length announced; the reply ends cleanly, but inside its last line.
+        res.set_chunked_content_provider("text/plain", [](std::size_t, httplib::DataSink& sink) {
+            sink.write(kReply.data(), kReply.size() - 10);
+            sink.done();
+            return true;
+        });
+    });
+    server.Get("/huge" + archive, [](const httplib::Request&, httplib::Response& res) {
+        // 100 MB of valid lines, more than any archive reply.
+        res.set_content_provider(
+            kHugeReplySize, "text/plain",
+            [](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+                static const std::string block = [] {
+                    std::string lines;
+                    while (lines.size() < (1u << 16)) {
+                        lines += "10/12/2026|12:00|1|2|3|4|5|6|7|8|9|10|5|70001\r\n";
+                    }
+                    return lines;
+                }();
+                const auto piece = std::min({length, block.size(), kHugeReplySize - offset});
+                return sink.write(block.data(), piece);
+            });
+    });
+    server.Get("/slow" + archive, [](const httplib::Request&, httplib::Response& res) {
+        // The whole reply takes over a second, in pieces well within the stall limit.
+        res.set_chunked_content_provider(
+            "text/plain", [](std::size_t offset, httplib::DataSink& sink) {
+                const std::size_t third = kReply.size() / 3 + 1;
+                if (offset >= kReply.size()) {
+                    sink.done();
+                    return true;
+                }
+                std::this_thread::sleep_for(450ms);
+                return sink.write(kReply.data() + offset, std::min(third, kReply.size() - offset));
+            });
     });
     server.Get("/stall" + archive, [&self](const httplib::Request&, httplib::Response& res) {
         self.holdBack(60s);
@@ -128,6 +171,10 @@ TEST_P(ArchiveUpdateOverHttp, ReplacesTheArchiveOnlyWithAGoodReply) {
     // A stalled server is given up well before it would answer.
     EXPECT_LT(waited, 20s);
 
+    // Whatever came, nothing half-written stays beside the download.
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.folder())) {
+        EXPECT_NE(entry.path().filename().string().rfind(kTemporaryPrefix, 0), 0u) << entry.path();
+    }
     Archivio onDisk;
     ASSERT_TRUE(LoadArchivioDVX(archivePath, onDisk, platform));
     if (c.outcome == UpdateOutcome::Updated) {
@@ -151,6 +198,11 @@ INSTANTIATE_TEST_SUITE_P(
         HttpCase{"NotFound", "/missing", UpdateOutcome::DownloadFailed, {kDownloadFailed}},
         HttpCase{"ConnectionRefused", "", UpdateOutcome::DownloadFailed, {kDownloadFailed}},
         HttpCase{"CutShort", "/cut", UpdateOutcome::DownloadFailed, {kDownloadFailed}},
+        HttpCase{"CutWithoutLength",
+                 "/cutnolength",
+                 UpdateOutcome::NothingRead,
+                 {{std::string(kIncompleteText), kCaption, Icon::Exclamation}}},
+        HttpCase{"HundredMegabytes", "/huge", UpdateOutcome::DownloadFailed, {kDownloadFailed}},
         HttpCase{"Stalled", "/stall", UpdateOutcome::DownloadFailed, {kDownloadFailed}},
         HttpCase{"HtmlErrorPage",
                  "/html",
@@ -163,6 +215,91 @@ INSTANTIATE_TEST_SUITE_P(
                    Icon::None},
                   {std::string(kArchiveKeptText), kCaption, Icon::Exclamation}}}),
     [](const auto& param) { return std::string(param.param.name); });
+
+TEST(ArchiveUpdate, FewerDrawsReplaceTheArchiveOnlyWhenTheUserSaysSo) {
+    test::TestServer server(vendorRoutes);
+    test::ScratchFolder scratch;
+    QtNetDownloader downloader(kTestLimits);
+    const auto archivePath = scratch.file("decaventrix.dat");
+    // Five draws held, three in the reply.
+    Archivio held;
+    held.resize(5);
+    for (int i = 1; i <= 5; ++i) {
+        held[i] = draw("01/01/2026", "08:00", i, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}, 9);
+    }
+    const UpdateRequest request{serverUrl(server.base() + "/good", kArchivePath),
+                                scratch.file("download.dat"), archivePath, kCaption, "Decaventrix"};
+    for (const auto answer : {Answer::No, Answer::Yes}) {
+        test::RecordingPlatform platform;
+        platform.answers.push_back(answer);
+        ASSERT_TRUE(SaveDVXArchive(archivePath, held, platform));
+        Archivio archivio = held;
+
+        const auto outcome = updateArchive(archivio, request, downloader, platform);
+
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text,
+                  "Il file scaricato contiene 3 estrazioni, meno delle 5 presenti in archivio.\r\n"
+                  "Sostituire l'archivio con quello scaricato?");
+        EXPECT_EQ(platform.messages[0].icon, Icon::Question);
+        EXPECT_EQ(platform.messages[0].buttons, Buttons::YesNo);
+        Archivio onDisk;
+        ASSERT_TRUE(LoadArchivioDVX(archivePath, onDisk, platform));
+        const auto expected = answer == Answer::Yes ? LoadArchivioTMP(kReply).archivio : held;
+        EXPECT_EQ(outcome, answer == Answer::Yes ? UpdateOutcome::Updated : UpdateOutcome::Kept);
+        EXPECT_EQ(archivio, expected);
+        EXPECT_EQ(onDisk, expected);
+    }
+}
+
+TEST(QtNetDownloader, LimitsBeyondATimerRangeDoNotWrapAround) {
+    // 4294968 s in milliseconds wraps a 32-bit timer to 0.7 s: the slow
+    // reply (over a second) must still come in.
+    test::TestServer server(vendorRoutes);
+    test::ScratchFolder scratch;
+    test::RecordingPlatform platform;
+    QtNetDownloader downloader(
+        DownloadLimits{std::chrono::seconds(4294968), std::chrono::seconds(4294968), 5});
+    const auto file = scratch.file("reply.dat");
+    ASSERT_TRUE(
+        DownloadFile(downloader, serverUrl(server.base() + "/slow", kArchivePath), file, platform));
+    EXPECT_EQ(scratch.read("reply.dat"), kReply);
+}
+
+TEST(TemporaryDownload, EachRunGetsAPrivateFileOfItsOwn) {
+    test::ScratchFolder scratch;
+    const char* previous = std::getenv("TMPDIR");
+    const std::string saved = previous != nullptr ? previous : "";
+    ::setenv("TMPDIR", scratch.folder().c_str(), 1);
+    // Another user's download under the old fixed name stands in the way.
+    std::filesystem::create_directories(scratch.file("decavx_download.dat/theirs"));
+    std::string firstPath;
+    {
+        const TemporaryDownload first;
+        const TemporaryDownload second;
+        firstPath = first.path();
+        ASSERT_FALSE(first.path().empty()) << first.error().message();
+        EXPECT_NE(first.path(), second.path());
+        EXPECT_EQ(std::filesystem::path(first.path()).parent_path(),
+                  std::filesystem::path(scratch.folder()).parent_path());
+        EXPECT_EQ(std::filesystem::status(first.path()).permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+        test::TestServer server(vendorRoutes);
+        test::RecordingPlatform platform;
+        QtNetDownloader downloader(kTestLimits);
+        Archivio archivio;
+        const UpdateRequest request{serverUrl(server.base() + "/good", kArchivePath), first.path(),
+                                    scratch.file("decaventrix.dat"), kCaption, "Decaventrix"};
+        EXPECT_EQ(updateArchive(archivio, request, downloader, platform), UpdateOutcome::Updated);
+    }
+    EXPECT_FALSE(std::filesystem::exists(firstPath));
+    if (previous != nullptr) {
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    } else {
+        ::unsetenv("TMPDIR");
+    }
+}
 
 TEST(ArchiveUpdate, UnsavableArchiveKeepsTheNewDrawsInMemory) {
     test::TestServer server(vendorRoutes);

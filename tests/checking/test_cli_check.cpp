@@ -122,7 +122,6 @@ TEST_F(CliCheck, WritesOneCsvRowPerDrawOfTheRange) {
         {{}, 1, 3, 0, 2.0f, "3 estrazioni\n"},
         {{"--from", "2", "--numerone", "7", "--price", "1"}, 2, 3, 7, 1.0f, "2 estrazioni\n"},
         {{"--to", "1", "--numerone", "5"}, 1, 1, 5, 2.0f, "1 estrazioni\n"},
-        {{"--from", "3", "--to", "2"}, 3, 2, 0, 2.0f, "0 estrazioni\n"},
     };
     for (const auto& c : cases) {
         const auto csv = dir.file("out.csv");
@@ -208,6 +207,13 @@ INSTANTIATE_TEST_SUITE_P(
                 {"check-archive", "SYS", "--archive", "ARC", "--to", "4", "--csv", "CSV"},
                 "--to: 4 is outside 1..3"},
         Refused{"NoCsv", {"check-archive", "SYS", "--archive", "ARC"}, "--csv is required"},
+        Refused{"ReversedRange",
+                {"check-archive", "SYS", "--archive", "ARC", "--from", "3", "--to", "2", "--csv",
+                 "CSV"},
+                "--from 3 comes after --to 2"},
+        Refused{"CsvOverTheArchive",
+                {"check-archive", "SYS", "--archive", "ARC", "--csv", "ARC"},
+                "is also an input"},
         Refused{"OddsWithoutSystem", {"odds", "--price", "2"}, "a SYSTEM file"},
         Refused{"OddsBadPrice", {"odds", "SYS", "--price", "0"}, "--price must be 1 or 2"},
         Refused{"OddsWinningColumn", {"odds", "SYS", "--win", "1-10"}, "unexpected argument"},

@@ -162,5 +162,28 @@ INSTANTIATE_TEST_SUITE_P(
                               {"--numbers", "1-12", "--export", "/nonexistent-dvx-folder/a.txt"}}),
     [](const auto& param) { return std::string(param.param.name); });
 
+TEST(CliDevelopOutputs, BothFilesAreWrittenOrNeither) {
+    test::ScratchFolder scratch;
+    const auto exported = scratch.write("a.txt", "earlier columns\r\n");
+    // The system file cannot be written: the export must not happen either.
+    auto run = develop(
+        {"--numbers", "1-11", "--export", exported, "--save", scratch.file("missing/a.dvx")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("--save: cannot write " + scratch.file("missing/a.dvx")),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(scratch.read("a.txt"), "earlier columns\r\n");
+
+    run = develop({"--numbers", "1-11", "--export", exported, "--save", exported});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("name the same file"), std::string::npos) << run.err;
+    EXPECT_EQ(scratch.read("a.txt"), "earlier columns\r\n");
+
+    run = develop({"--numbers", "1-11", "--export", exported, "--save", scratch.file("a.dvx")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(scratch.read("a.txt").size(), 11u * 33u);
+    EXPECT_EQ(scratch.read("a.dvx").substr(0, 11), "dvx00000003");
+}
+
 } // namespace
 } // namespace dvx

@@ -364,13 +364,15 @@ TEST(Development, CancelAtFirstYieldLeavesCountTypeAndEditingState) {
     EXPECT_EQ(rowOf(*state, 1), std::vector<int>(kColumnSize, 0));
 }
 
-TEST(Development, NextRunClearsAnEarlierCancel) {
+TEST(Development, CancelConfirmedBeforeTheFirstCombinationStopsTheRun) {
     auto state = stateWith(range(1, 11));
     state->cancel = true;
     test::RecordingPlatform platform;
     Progress progress;
-    EXPECT_TRUE(runDevelopCommand(*state, platform, progress, noReduction));
-    EXPECT_EQ(state->sistema.columnCount, 11);
+    EXPECT_FALSE(runDevelopCommand(*state, platform, progress, noReduction));
+    EXPECT_TRUE(state->cancel);
+    EXPECT_EQ(state->sistema.columnCount, 0);
+    EXPECT_EQ(state->developedMark, 0);
 }
 
 // A full table cannot happen with 20 numbers, so the guard is tried with a

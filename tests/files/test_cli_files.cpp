@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
 namespace dvx {
 namespace {
 
@@ -28,6 +32,32 @@ TEST(CliFiles, ImportWritesASystemThatShowPrints) {
     EXPECT_NE(shown.out.find("Colonne:\n 03 04 05 06 07 08 09 10 11 12 \r\n"
                              " 01 02 03 04 05 06 07 08 09 10 \r\n"),
               std::string::npos);
+}
+
+TEST(CliFiles, ImportNeverSavesOverItsSource) {
+    ScratchFolder scratch;
+    const std::string columns = " 01 02 03 04 05 06 07 08 09 10 \r\n";
+    const auto txt = scratch.write("x.txt", columns);
+    for (const auto& target : {txt, scratch.folder() + "./x.txt"}) {
+        const auto run = runProgram(DVX_CLI_PATH, {"import", txt, "--save", target});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find("is also an input"), std::string::npos) << run.err;
+        EXPECT_EQ(scratch.read("x.txt"), columns);
+    }
+}
+
+TEST(CliFiles, RefusedLineIsQuotedShortAndEscaped) {
+    ScratchFolder scratch;
+    // One long line with control bytes: no column, and no terminal garbage.
+    const auto txt =
+        scratch.write("bad.txt", "1 2 3\x1B[2J\x07" + std::string(100000, '9') + "\r\n");
+    const auto run = runProgram(DVX_CLI_PATH, {"show", txt});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err.size();
+    EXPECT_LT(run.err.size(), 300u);
+    EXPECT_NE(run.err.find("line [1 2 3\\x1B[2J\\x07999"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("...]"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\x1B'), std::string::npos);
 }
 
 struct CliRefusalCase {

@@ -117,6 +117,18 @@ TEST_F(FileCommands, OpenCancelledOrMissingLeavesEverything) {
     EXPECT_EQ(snapshot(), before);
 }
 
+TEST_F(FileCommands, OpenOfAFileLargerThanAnySystemSaysItCannotBeRead) {
+    SystemImage image;
+    platform.fileNames.push_back(
+        scratch.write("huge.dvx", image.bytes() + std::string(kSystemFileMaxSize, '\0')));
+    const auto before = snapshot();
+    EXPECT_FALSE(openSystem(state, session, platform, scratch.folder()).systemReplaced);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text, "Questo file non puo' essere letto");
+    EXPECT_EQ(platform.lastMessage().title, "E R R O R E");
+    EXPECT_EQ(snapshot(), before);
+}
+
 struct RefusedFileCase {
     const char* name;
     void (*spoil)(SystemImage&);
@@ -397,6 +409,22 @@ TEST_F(FileCommands, ExportWritesIntoTheTextFolderUnderTheSystemName) {
     EXPECT_EQ(scratch.read("txt/colonne.txt"), " 01 02 03 04 05 06 07 08 09 10 \r\n"
                                                " 03 04 05 06 07 08 09 10 11 12 \r\n");
     EXPECT_EQ(platform.lastMessage().text, "Esportazione file [colonne.txt] avvenuta con successo");
+}
+
+TEST_F(FileCommands, ExportOfASystemWithoutColumnsKeepsTheFileOfThatName) {
+    // Import grande.txt, clear the system, export: the columns on disk stay.
+    const auto source = scratch.write("txt/grande.txt", kColumnsText);
+    ImportaColonneTxt(state, session, platform, source);
+    resetSystem(state, false);
+    platform.messages.clear();
+
+    SalvaColonneTxt(state, platform, scratch.folder());
+
+    EXPECT_EQ(scratch.read("txt/grande.txt"), kColumnsText);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text, "Nessuna colonna da esportare");
+    EXPECT_EQ(platform.lastMessage().title, "A T T E N Z I O N E");
+    EXPECT_EQ(platform.lastMessage().icon, Icon::Exclamation);
 }
 
 TEST_F(FileCommands, ExportFailureIsReportedAndWritesNothing) {

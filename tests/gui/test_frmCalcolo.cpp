@@ -15,6 +15,7 @@ class TestFrmCalcolo : public QObject {
     Q_OBJECT
 private slots:
     void showsItsControls();
+    void openingClearsAnEarlierCancel();
     void cancelAsksWithTheProcessedCount_data();
     void cancelAsksWithTheProcessedCount();
     void closeBoxAsksLikeCancel();
@@ -36,6 +37,19 @@ void TestFrmCalcolo::showsItsControls() {
     auto* bar = dialog.findChild<QProgressBar*>("pb");
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), 100);
+}
+
+void TestFrmCalcolo::openingClearsAnEarlierCancel() {
+    // The previous run ended on a cancel; the flag is cleared when the new
+    // run's dialog opens, so a cancel confirmed right after still counts.
+    test::RecordingPlatform platform;
+    platform.answers.push_back(Answer::Yes);
+    bool cancel = true;
+    frmCalcolo dialog(platform, cancel);
+    QVERIFY(!cancel);
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdSvilAnnulla"), Qt::LeftButton);
+    QVERIFY(cancel);
 }
 
 void TestFrmCalcolo::cancelAsksWithTheProcessedCount_data() {

@@ -250,6 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Icon::Critical},
         RefusalCase{"PositionBeyondTheNumbersInPlay", "matrice_decaventrix1 1 2 3 4 5 6 7 8 9 13",
                     0, 0, 1, kUnexpected, "E R R O R E", Icon::Critical},
+        RefusalCase{"PositionTwiceInAColumn", "matrice_decaventrix1\r\n1,1,1,1,1,1,1,1,1,1\r\n", 0,
+                    0, 1, kUnexpected, "E R R O R E", Icon::Critical},
         RefusalCase{"MoreThanNineFixed", kTenPositions, 0, 10, 1, kUnexpected, "E R R O R E",
                     Icon::Critical},
         RefusalCase{"BuiltForOtherNumbers", kTenPositions, 1, 0, 1, kUnexpected, "E R R O R E",

@@ -87,7 +87,20 @@ INSTANTIATE_TEST_SUITE_P(
                   1,
                   12,
                   MatrixFileStatus::Damaged,
-                  {}}),
+                  {}},
+        // Ten positions but not ten numbers: no system file may hold the column.
+        ParseCase{"PositionTwiceInAColumn",
+                  "matrice_decaventrix1 1 2 3 4 5 6 7 8 9 10\r\n1,1,1,1,1,1,1,1,1,1",
+                  2,
+                  12,
+                  MatrixFileStatus::Damaged,
+                  {}},
+        ParseCase{"SamePositionInTwoColumns",
+                  "matrice_decaventrix1 1 2 3 4 5 6 7 8 9 10 10 9 8 7 6 5 4 3 2 1",
+                  2,
+                  12,
+                  MatrixFileStatus::Ok,
+                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(MatrixFile, FormattedTextReadsBack) {

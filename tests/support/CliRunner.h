@@ -20,13 +20,16 @@ struct ProgramRun {
     std::string err;
 };
 
-inline ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args) {
+// stdoutPath, when given, receives the standard output instead (e.g. "/dev/full").
+inline ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                             const std::string& stdoutPath = "") {
     ScratchFolder scratch;
-    const auto outPath = scratch.file("out");
+    const auto outPath = stdoutPath.empty() ? scratch.file("out") : stdoutPath;
     const auto errPath = scratch.file("err");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(),
+                                     stdoutPath.empty() ? O_WRONLY | O_CREAT | O_TRUNC : O_WRONLY,
                                      0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
