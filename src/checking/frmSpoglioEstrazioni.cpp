@@ -138,6 +138,12 @@ frmSpoglioEstrazioni::frmSpoglioEstrazioni(AppState& app, Platform& platform, QW
     populateCmbEstrazioni();
 }
 
+frmSpoglioEstrazioni::~frmSpoglioEstrazioni() {
+    // They signal while the base window deletes them: no filter lists to place then.
+    flexGrid_->horizontalHeader()->disconnect(this);
+    flexGrid_->horizontalScrollBar()->disconnect(this);
+}
+
 void frmSpoglioEstrazioni::showError(std::string_view procedure, const std::exception& error) {
     const ScopedDialogParent messagesHere(platform_, this);
     // What a handler can meet here is a lack of memory for a very large

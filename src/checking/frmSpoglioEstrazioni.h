@@ -28,6 +28,8 @@ class frmSpoglioEstrazioni final : public QDialog {
     Q_OBJECT
 public:
     frmSpoglioEstrazioni(AppState& app, Platform& platform, QWidget* parent = nullptr);
+    // The grid's header and scroll bar outlive this part of the window.
+    ~frmSpoglioEstrazioni() override;
 
     // Fills both draw lists from the archive, first draw in DAL, last in AL.
     void populateCmbEstrazioni();
