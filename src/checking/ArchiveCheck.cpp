@@ -80,11 +80,19 @@ std::vector<ArchiveCheckRow> SpoglioArchivioEstrazioni(const SystemState& system
     }
     const ColumnOverlaps overlaps(system.colonne, system.sistema.columnCount);
     progress.yield();
-    rows.reserve(static_cast<std::size_t>(last - first + 1));
+    const std::int64_t draws = std::int64_t{last} - first + 1;
+    rows.reserve(static_cast<std::size_t>(draws));
+    int percent = -1;
     for (int k = first; k <= last; ++k) {
         const Estrazione& draw = archivio[k];
         const bool hit = system.numerone != 0 && draw.numerone == system.numerone;
         rows.push_back(rowOf(draw, hit, overlaps.histogram(draw.numeri), system.pricePerColumn));
+        // Reported when it changes: at most 101 updates whatever the range.
+        const int done = static_cast<int>(static_cast<std::int64_t>(rows.size()) * 100 / draws);
+        if (done != percent) {
+            percent = done;
+            progress.setPercent(percent);
+        }
         progress.yield();
     }
     return rows;

@@ -55,6 +55,8 @@ GridRow archiveCheckCells(const ArchiveCheckRow& row);
 // Numerone and price; no rows when first > last. The Numerone is hit when
 // the draw's equals the system's, never when the system has none. Each
 // draw's work is independent of the number of columns (see ColumnOverlaps).
+// Yields after every draw and reports the share of the range done as a
+// percentage whenever it changes.
 std::vector<ArchiveCheckRow> SpoglioArchivioEstrazioni(const SystemState& system,
                                                        const Archivio& archivio, int first,
                                                        int last, Progress& progress);

@@ -10,32 +10,13 @@ namespace {
 
 constexpr std::uint32_t kAllNumbers = (1u << kNumbers) - 1;
 
-// The set of a row's numbers in 1..20 (others are never drawn); false
-// when one of them is repeated.
-bool rowSet(const std::uint8_t* row, std::uint32_t& set) {
-    set = 0;
-    for (int p = 0; p < kColumnSize; ++p) {
-        const int n = row[p];
-        if (n < 1 || n > kNumbers) {
-            continue;
-        }
-        const std::uint32_t bit = 1u << (n - 1);
-        if ((set & bit) != 0) {
-            return false;
-        }
-        set |= bit;
-    }
-    return true;
-}
-
 } // namespace
 
 ColumnOverlaps::ColumnOverlaps(const ColumnTable& colonne, std::int32_t count)
     : atMost_(std::size_t{1} << kNumbers, 0) {
     for (std::int32_t i = 1; i <= count; ++i) {
-        std::uint32_t set = 0;
-        if (rowSet(colonne.row(i), set)) {
-            ++atMost_[set];
+        if (const auto set = scoringSet(colonne.row(i))) {
+            ++atMost_[static_cast<std::uint32_t>(*set)];
         } else {
             literalRows_.push_back(colonne.row(i));
         }

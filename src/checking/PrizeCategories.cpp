@@ -30,6 +30,21 @@ int pointsOf(const std::uint8_t* column, NumberSet drawn) {
     return points;
 }
 
+std::optional<NumberSet> scoringSet(const std::uint8_t* column) {
+    NumberSet set = 0;
+    for (int p = 0; p < kColumnSize; ++p) {
+        const int n = column[p];
+        if (n < 1 || n > kNumbers) {
+            continue;
+        }
+        if (contains(set, n)) {
+            return std::nullopt;
+        }
+        set |= maskOf(n);
+    }
+    return set;
+}
+
 bool pointsWin(int points, float pricePerColumn) {
     if (points >= 7 && points <= kMaxPoints) {
         return true;
@@ -40,6 +55,12 @@ bool pointsWin(int points, float pricePerColumn) {
 int singleCheckIndex(int points, bool numeroneHit) {
     const int slot = slotOf(kSingleSlot, points);
     return slot < 0 ? -1 : 2 * slot + (numeroneHit ? 1 : 0);
+}
+
+int singleCheckPoints(int index) {
+    // Points of each slot 0..7 of the single check.
+    static constexpr std::array<int, kCategoryCount / 2> kPointsOfSlot = {10, 9, 8, 7, 0, 1, 2, 3};
+    return kPointsOfSlot[static_cast<std::size_t>(index / 2)];
 }
 
 int archiveCheckIndex(int points, bool numeroneHit) {

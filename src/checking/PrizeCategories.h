@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace dvx {
@@ -17,6 +18,11 @@ inline constexpr int kMaxPoints = kColumnSize;
 // positions) and numbers above 20 are never drawn.
 int pointsOf(const std::uint8_t* column, NumberSet drawn);
 
+// The set of the column's numbers that can be drawn (1..20), against which
+// its score is the size of the overlap; none when a number is repeated, as
+// such a row scores that number twice and the loaders refuse it.
+std::optional<NumberSet> scoringSet(const std::uint8_t* column);
+
 // 10, 9, 8 and 7 points always win; 3, 2, 1 and 0 only at the price of 2 per
 // column; 4, 5 and 6 never.
 bool pointsWin(int points, float pricePerColumn);
@@ -24,6 +30,13 @@ bool pointsWin(int points, float pricePerColumn);
 // The list of the single check for a winning score: 2 x slot + hit, the slot
 // of 10, 9, 8, 7, 0, 1, 2, 3 points being 0..7. -1 for 4, 5 and 6 points.
 int singleCheckIndex(int points, bool numeroneHit);
+
+// The score of a single-check index 0..15, and whether it is the category
+// of a Numerone hit (odd indices).
+int singleCheckPoints(int index);
+constexpr bool singleCheckHit(int index) {
+    return index % 2 == 1;
+}
 
 // The position among the archive check's counts: (10, hit), (10, no hit),
 // (9, hit), ... (7, no hit), (3, hit), (3, no hit), ... (0, no hit). -1 for 4,

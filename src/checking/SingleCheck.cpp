@@ -43,6 +43,10 @@ void showWinningColumn(const WinningColumn& winning, SpoglioFields& fields) {
     }
 }
 
+int focusAfterEnter(int field) {
+    return field + 1 < kColumnSize ? field + 1 : kCheckButton;
+}
+
 void leaveField(const SpoglioFields& fields, int field, WinningColumn& winning) {
     const int value = fieldValue(fields[static_cast<std::size_t>(field)]);
     if (value != 0 && value <= 255) {

@@ -41,6 +41,11 @@ int fieldValue(std::string_view text);
 // field p-1; the other fields keep their text.
 void showWinningColumn(const WinningColumn& winning, SpoglioFields& fields);
 
+// Where Enter in a field sends the focus: the next field, and from the last
+// number field (9) or the Numerone field the check button, kCheckButton.
+inline constexpr int kCheckButton = -1;
+int focusAfterEnter(int field);
+
 // Leaving field `field`: a non-zero value is stored at position field+1.
 void leaveField(const SpoglioFields& fields, int field, WinningColumn& winning);
 

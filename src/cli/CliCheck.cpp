@@ -11,6 +11,7 @@
 #include "Format.h"
 #include "SingleCheck.h"
 #include "SystemFileIO.h"
+#include "SystemOdds.h"
 
 #include <filesystem>
 #include <iostream>
@@ -110,6 +111,21 @@ int runCheckArchive(Args& args) {
     const auto rows = SpoglioArchivioEstrazioni(*state, archivio, first, last, progress);
     writeOutputs({{"--csv", csvPath, archiveCheckCsv(rows)}});
     std::cout << rows.size() << " estrazioni\n";
+    return 0;
+}
+
+int runOdds(Args& args) {
+    // The options first, so that an option's value is never taken for the system.
+    const auto stake = takeStake(args);
+    const auto path = args.positional();
+    if (!path) {
+        throw UsageError("a SYSTEM file (.dvx or .txt) is required");
+    }
+    args.finish();
+    const auto state = loadCheckedSystem(*path, stake);
+    for (const auto& line : oddsReport(systemOdds(*state))) {
+        std::cout << line << "\n";
+    }
     return 0;
 }
 

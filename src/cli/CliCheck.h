@@ -1,6 +1,7 @@
 #pragma once
-// decaventrix-cli check and check-archive: a system's columns scored against
-// one winning column or against a range of the draw archive.
+// decaventrix-cli check, check-archive and odds: a system's columns scored
+// against one winning column, against a range of the draw archive, or
+// against every possible draw.
 
 #include "Args.h"
 
@@ -22,7 +23,16 @@ inline constexpr std::string_view kCheckArchiveUsage =
     "      (default all) and write one row per draw to the CSV file; prints\n"
     "      \"<count> estrazioni\"";
 
+inline constexpr std::string_view kOddsUsage =
+    "odds SYSTEM [--numerone N] [--price 1|2]\n"
+    "      exact odds of SYSTEM over all 184756 possible draws (the Numerone\n"
+    "      1 in 20): \"massimo P: D\" and \"minimo P: D\" for P = 10..0, D the\n"
+    "      draws whose highest / lowest column score is P; the draws with at\n"
+    "      least one winning column at the price; the winning columns to\n"
+    "      expect per draw in each category";
+
 int runCheck(Args& args);
 int runCheckArchive(Args& args);
+int runOdds(Args& args);
 
 } // namespace dvx::cli

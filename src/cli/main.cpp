@@ -23,7 +23,7 @@ namespace {
 using dvx::cli::Command;
 
 // Add a subcommand here; its implementation lives in its own file.
-constexpr std::array<Command, 11> kCommands = {
+constexpr std::array<Command, 12> kCommands = {
     Command{"develop", dvx::cli::kDevelopUsage, dvx::cli::runDevelop},
     Command{"adapt", dvx::cli::kAdaptUsage, dvx::cli::runAdapt},
     Command{"verify", dvx::cli::kVerifyUsage, dvx::cli::runVerify},
@@ -35,6 +35,7 @@ constexpr std::array<Command, 11> kCommands = {
     Command{"check-archive", dvx::cli::kCheckArchiveUsage, dvx::cli::runCheckArchive},
     Command{"print", dvx::cli::kPrintUsage, dvx::cli::runPrint},
     Command{"listing", dvx::cli::kListingUsage, dvx::cli::runListing},
+    Command{"odds", dvx::cli::kOddsUsage, dvx::cli::runOdds},
 };
 
 void printHelp() {

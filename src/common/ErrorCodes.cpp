@@ -12,6 +12,7 @@ ClassicError classicError(int number) {
     static constexpr Entry kTable[] = {
         {kErrInvalidCall, "Invalid procedure call or argument"},
         {kErrOverflow, "Overflow"},
+        {kErrOutOfMemory, "Out of memory"},
         {kErrSubscript, "Subscript out of range"},
         {kErrTypeMismatch, "Type mismatch"},
         {kErrFileNotFound, "File not found"},

@@ -17,6 +17,7 @@ struct ClassicError {
 // The classic numbers the program's messages use.
 inline constexpr int kErrInvalidCall = 5;
 inline constexpr int kErrOverflow = 6;
+inline constexpr int kErrOutOfMemory = 7;
 inline constexpr int kErrSubscript = 9;
 inline constexpr int kErrTypeMismatch = 13;
 inline constexpr int kErrFileNotFound = 53;

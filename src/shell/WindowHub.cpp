@@ -1,6 +1,7 @@
 #include "WindowHub.h"
 
 #include "ArchiveWindows.h"
+#include "CheckWindows.h"
 #include "ConditionWindows.h"
 #include "MatricesWindows.h"
 #include "PrintingWindows.h"
@@ -34,6 +35,9 @@ constexpr std::array kRows{
     HubRow{"cmdArchivio", &openArchivio},
     HubRow{"menuStatistiche", &openStatistiche},
     HubRow{"menuinfo", &openAbout},
+    HubRow{"menuSpoglio", &openSpoglio},
+    HubRow{"cmdSpoglio", &openSpoglio},
+    HubRow{"menuSpoglioEstrazioni", &openSpoglioEstrazioni},
 };
 
 } // namespace

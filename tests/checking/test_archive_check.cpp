@@ -4,6 +4,7 @@
 #include "ArchiveCheck.h"
 #include "CheckCsv.h"
 #include "CheckFixtures.h"
+#include "CheckGrid.h"
 #include "GridFilter.h"
 #include "Progress.h"
 #include "RecordingPlatform.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -132,6 +134,48 @@ TEST(ArchiveCheck, ScoresOnlyTheChosenRange) {
     EXPECT_EQ(SpoglioArchivioEstrazioni(*system, archive, 2, 2, progress),
               std::vector<ArchiveCheckRow>{all[1]});
     EXPECT_TRUE(SpoglioArchivioEstrazioni(*system, archive, 3, 2, progress).empty());
+}
+
+// Records the percentages the check reports.
+struct PercentLog final : Progress {
+    std::vector<int> percents;
+    void setPercent(int percent) override { percents.push_back(percent); }
+};
+
+TEST(ArchiveCheck, ReportsEachNewPercentageOfTheRange) {
+    const auto system = fixtureSystem(7, 2.0f);
+    std::vector<Estrazione> draws(250, fixtureArchive()[1]);
+    const auto archive = test::archiveOf(draws);
+    PercentLog log;
+    SpoglioArchivioEstrazioni(*system, archive, 2, 3, log);
+    EXPECT_EQ(log.percents, (std::vector<int>{50, 100}));
+
+    log.percents.clear();
+    SpoglioArchivioEstrazioni(*system, archive, 1, 250, log);
+    ASSERT_EQ(log.percents.size(), 101u); // 0 (after the first draw) to 100, each once
+    EXPECT_EQ(log.percents.front(), 0);
+    EXPECT_TRUE(std::is_sorted(log.percents.begin(), log.percents.end()));
+    EXPECT_EQ(log.percents.back(), 100);
+
+    log.percents.clear();
+    SpoglioArchivioEstrazioni(*system, archive, 3, 2, log);
+    EXPECT_TRUE(log.percents.empty());
+}
+
+TEST(ArchiveCheckGrid, WidestCellOfEachColumnIncludesTheHeader) {
+    const auto system = fixtureSystem(7, 2.0f);
+    Progress progress;
+    const auto texts =
+        gridTexts(SpoglioArchivioEstrazioni(*system, fixtureArchive(), 1, 3, progress));
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[1], archiveCheckCells(SpoglioArchivioEstrazioni(*system, fixtureArchive(), 2, 2,
+                                                                    progress)[0]));
+    const auto widest = widestCells(texts);
+    EXPECT_EQ(widest[0], "Concorso ");
+    EXPECT_EQ(widest[3], "01-02-03-04-05-06-07-08-09-10");
+    EXPECT_EQ(widest[5], "Max"); // the first of the longest, before "8+1"
+    EXPECT_EQ(widest[7], "Pt.10+1");
+    EXPECT_EQ(widestCells({}), archiveCheckHeader());
 }
 
 TEST(ArchiveCheckCsv, WritesHeaderAndRowsWithASemicolonAfterEveryCell) {

@@ -9,6 +9,7 @@
 #include "Progress.h"
 #include "ScratchFolder.h"
 #include "SystemFileIO.h"
+#include "SystemOdds.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,24 @@ TEST_F(CliCheck, WritesOneCsvRowPerDrawOfTheRange) {
     }
 }
 
+TEST_F(CliCheck, OddsPrintTheExactOddsOfTheSystemAtItsStake) {
+    for (const auto& [numerone, price] : {std::pair<std::uint8_t, float>{0, 2.0f}, {4, 1.0f}}) {
+        std::vector<std::string> args = {"odds", text, "--price", price == 1.0f ? "1" : "2"};
+        if (numerone != 0) {
+            args.insert(args.end(), {"--numerone", std::to_string(numerone)});
+        }
+        const auto run = cli(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::string expected;
+        for (const auto& line :
+             oddsReport(systemOdds(*test::systemOf(kColumns, numerone, price)))) {
+            expected += line + "\n";
+        }
+        EXPECT_EQ(run.out, expected);
+        EXPECT_NE(run.out.find("\nmassimo 10: 4\n"), std::string::npos) << run.out;
+    }
+}
+
 struct Refused {
     const char* name;
     std::vector<std::string> args; // after the subcommand; SYS, ARC and CSV are replaced
@@ -194,7 +213,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "--from 3 comes after --to 2"},
         Refused{"CsvOverTheArchive",
                 {"check-archive", "SYS", "--archive", "ARC", "--csv", "ARC"},
-                "is also an input"}),
+                "is also an input"},
+        Refused{"OddsWithoutSystem", {"odds", "--price", "2"}, "a SYSTEM file"},
+        Refused{"OddsBadPrice", {"odds", "SYS", "--price", "0"}, "--price must be 1 or 2"},
+        Refused{"OddsWinningColumn", {"odds", "SYS", "--win", "1-10"}, "unexpected argument"},
+        Refused{"OddsMissingSystem", {"odds", "nowhere.dvx"}, "cannot read nowhere.dvx"}),
     [](const auto& c) { return std::string(c.param.name); });
 
 } // namespace
