@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,15 +26,15 @@ std::vector<std::string> subcommandsInHelp(const std::string& help) {
     std::istringstream lines(help);
     std::string line;
     bool inList = false;
-    const std::regex usage("^  ([a-z][a-z-]*)( .*)?$");
-    std::smatch match;
     while (std::getline(lines, line)) {
         if (line == "Subcommands:") {
             inList = true;
         } else if (line.empty()) {
             inList = false;
-        } else if (inList && std::regex_match(line, match, usage)) {
-            names.push_back(match[1]);
+        } else if (inList && line.size() > 2 && line.compare(0, 2, "  ") == 0 && line[2] >= 'a' &&
+                   line[2] <= 'z') {
+            // "  name options…": the name runs up to the first blank.
+            names.push_back(line.substr(2, line.find(' ', 2) - 2));
         }
     }
     return names;
@@ -52,7 +51,10 @@ TEST(CliManPage, DescribesEverySubcommandOfTheHelp) {
     const std::string page((std::istreambuf_iterator<char>(in)), {});
     for (const auto& name : names) {
         // A section ".SS name ..." per subcommand; '-' is written '\-' in roff.
-        const auto roffName = std::regex_replace(name, std::regex("-"), "\\-");
+        std::string roffName;
+        for (const char c : name) {
+            roffName += c == '-' ? std::string("\\-") : std::string(1, c);
+        }
         EXPECT_NE(page.find("\n.SS " + roffName + " "), std::string::npos)
             << "decaventrix-cli.1 has no section for '" << name << "'";
     }
