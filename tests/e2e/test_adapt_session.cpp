@@ -4,12 +4,12 @@
 // saved system holds the matrix's columns and keeps its guarantee.
 
 #include "DesktopProgram.h"
+#include "DesktopTest.h"
 #include "Guarantee.h"
 #include "MatricesIndex.h"
 #include "NumberSet.h"
 #include "ScratchFolder.h"
 #include "SystemFile.h"
-#include "VirtualDisplay.h"
 #include "XDriver.h"
 
 #include <QCoreApplication>
@@ -30,17 +30,10 @@ std::string readAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-TEST(DesktopSession, AdaptAMatrixFromItsWindowAndSave) {
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
-    test::VirtualDisplay display;
-    if (display.name().empty()) {
-        GTEST_SKIP() << "no X server to run the desktop program on";
-    }
-    test::XDriver x(display.name());
-    if (!x.ready()) {
-        GTEST_SKIP() << "no X test extension library";
-    }
+using DesktopSession = test::DesktopTest;
+
+TEST_F(DesktopSession, AdaptAMatrixFromItsWindowAndSave) {
+    auto& x = *driver;
 
     // The shipped collection beside the program.
     test::ScratchFolder scratch;

@@ -4,9 +4,9 @@
 
 #include "ArchiveFile.h"
 #include "ArchiveFixtures.h"
+#include "DesktopTest.h"
 #include "RecordingPlatform.h"
 #include "ScratchFolder.h"
-#include "VirtualDisplay.h"
 #include "XDriver.h"
 
 #include <QCoreApplication>
@@ -36,17 +36,10 @@ void screenshot(const std::string& display, const std::string& name) {
                                    QStringLiteral(".png")});
 }
 
-TEST(ArchiveSession, TakeADrawAsWinningColumnAndLookAtTheStatistics) {
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
-    test::VirtualDisplay display;
-    if (display.name().empty()) {
-        GTEST_SKIP() << "no X server to run the desktop program on";
-    }
-    test::XDriver x(display.name());
-    if (!x.ready()) {
-        GTEST_SKIP() << "no X test extension library";
-    }
+using ArchiveSession = test::DesktopTest;
+
+TEST_F(ArchiveSession, TakeADrawAsWinningColumnAndLookAtTheStatistics) {
+    auto& x = *driver;
 
     test::ScratchFolder scratch;
     const auto executable = scratch.folder() + "decaventrix";

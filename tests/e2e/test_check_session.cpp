@@ -6,9 +6,9 @@
 
 #include "ArchiveFile.h"
 #include "CliRunner.h"
+#include "DesktopTest.h"
 #include "NumberSet.h"
 #include "ScratchFolder.h"
-#include "VirtualDisplay.h"
 #include "XDriver.h"
 
 #include <QCoreApplication>
@@ -59,17 +59,10 @@ bool waitForFile(const fs::path& path, std::chrono::seconds timeout) {
     return false;
 }
 
-TEST(CheckSession, SingleCheckArchiveCheckAndCsvExport) {
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
-    test::VirtualDisplay display;
-    if (display.name().empty()) {
-        GTEST_SKIP() << "no X server to run the desktop program on";
-    }
-    test::XDriver x(display.name());
-    if (!x.ready()) {
-        GTEST_SKIP() << "no X test extension library";
-    }
+using CheckSession = test::DesktopTest;
+
+TEST_F(CheckSession, SingleCheckArchiveCheckAndCsvExport) {
+    auto& x = *driver;
 
     test::ScratchFolder scratch;
     const auto executable = scratch.folder() + "decaventrix";

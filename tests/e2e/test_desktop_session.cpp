@@ -3,10 +3,10 @@
 // name, leave; then read what landed on disk.
 
 #include "DesktopProgram.h"
+#include "DesktopTest.h"
 #include "ScratchFolder.h"
 #include "SumCount.h"
 #include "SystemFile.h"
-#include "VirtualDisplay.h"
 #include "XDriver.h"
 
 #include <QCoreApplication>
@@ -29,17 +29,10 @@ std::string readAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-TEST(DesktopSession, PickConditionDevelopSaveAndLeave) {
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
-    test::VirtualDisplay display;
-    if (display.name().empty()) {
-        GTEST_SKIP() << "no X server to run the desktop program on";
-    }
-    test::XDriver x(display.name());
-    if (!x.ready()) {
-        GTEST_SKIP() << "no X test extension library";
-    }
+using DesktopSession = test::DesktopTest;
+
+TEST_F(DesktopSession, PickConditionDevelopSaveAndLeave) {
+    auto& x = *driver;
 
     test::ScratchFolder scratch;
     QProcess program;
