@@ -21,11 +21,6 @@ bool holdsValidDraw(const Estrazione& draw) {
            draw.numerone <= kNumbers;
 }
 
-bool holdsDraw(const Estrazione& draw) {
-    const auto bits = static_cast<std::uint32_t>(draw.numeri);
-    return (bits & ~0xFFFFFu) == 0 && std::popcount(bits) == kColumnSize;
-}
-
 std::string fixedText(std::string_view text, int width) {
     std::string out;
     int characters = 0;

@@ -31,10 +31,6 @@ struct Estrazione {
 // A draw the game can give: ten different numbers 1..20 and a Numerone of at
 // most 20 (0 when the file recorded none).
 bool holdsValidDraw(const Estrazione& draw);
-// Ten numbers 1..20 and nothing else. An archive file can hold other sets (it
-// keeps whatever is not 0); whoever counts over the archive leaves them out
-// like empty records, so no figure can fall outside its table.
-bool holdsDraw(const Estrazione& draw);
 
 // text left-aligned in width characters: blanks added on the right, or cut
 // after width characters (characters, not bytes: the file stores one byte

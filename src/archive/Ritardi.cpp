@@ -10,7 +10,7 @@ Ritardi ritardiOf(const Archivio& archivio) {
     Ritardi r;
     for (int i = 1; i <= archivio.upperBound(); ++i) {
         const Estrazione& draw = archivio[i];
-        if (!holdsDraw(draw)) {
+        if (!holdsValidDraw(draw)) {
             continue;
         }
         ++r.draws;

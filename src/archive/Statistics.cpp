@@ -93,10 +93,10 @@ StatisticsRun computeStatistics(const Archivio& archivio) {
     run.csv += "\r\n";
     for (int i = archivio.upperBound(); i >= 1; --i) {
         const Estrazione& draw = archivio[i];
-        if (!holdsDraw(draw)) {
+        if (!holdsValidDraw(draw)) {
             continue;
         }
-        const bool hasPrevious = i > 1 && holdsDraw(archivio[i - 1]);
+        const bool hasPrevious = i > 1 && holdsValidDraw(archivio[i - 1]);
         const auto f = figuresOf(draw.numeri, hasPrevious ? archivio[i - 1].numeri : 0);
         ++t.pari[static_cast<std::size_t>(f.pari)];
         ++t.dispari[static_cast<std::size_t>(f.dispari)];
