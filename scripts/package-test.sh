@@ -110,10 +110,14 @@ export PATH=/usr/bin:/bin
 expect "decaventrix-cli on the PATH" /usr/bin/decaventrix-cli "$(command -v decaventrix-cli)"
 expect "decaventrix-cli --version" "decaventrix-cli $version" "$(decaventrix-cli --version)"
 expect "develop 12 numbers" "66 colonne, Integrale" "$(decaventrix-cli develop --numbers 1-12)"
-expect "adapt a shipped matrix" "189 colonne, ridotto 15 numeri garanzia 9" \
-    "$(decaventrix-cli adapt --index /usr/share/decaventrix/matrici/matrici.qvr --record 13 \
-        --numbers 2-9,11-17 --save rid15.dvx </dev/null 2>/dev/null)"
-expect "verify it" "garanzia 9 rispettata: 189 colonne" \
+# The column count is the shipped matrix's own, which changes whenever the
+# collection is regenerated; what must hold is the guarantee over that count.
+adapted=$(decaventrix-cli adapt --index /usr/share/decaventrix/matrici/matrici.qvr --record 13 \
+    --numbers 2-9,11-17 --save rid15.dvx </dev/null 2>/dev/null)
+columns=${adapted%% colonne*}
+[[ "$columns" =~ ^[1-9][0-9]*$ ]] || fail "adapt a shipped matrix: got '$adapted'"
+expect "adapt a shipped matrix" "$columns colonne, ridotto 15 numeri garanzia 9" "$adapted"
+expect "verify it" "garanzia 9 rispettata: $columns colonne" \
     "$(decaventrix-cli verify rid15.dvx --numbers 2-9,11-17 --level 1)"
 man -w decaventrix-cli >/dev/null 2>&1 || [ ! -x /usr/bin/man ] || fail "man decaventrix-cli"
 
