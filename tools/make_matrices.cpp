@@ -28,9 +28,10 @@ using namespace dvx;
 
 // The work each search may take. Where the greedy already gives the best
 // cover known, a short search suffices; most goes where the gap between the
-// greedy and the best known covers is widest, and at guarantee 9 to orbit
-// searches under a cyclic shift of all numbers, of all but one, and (where
-// the numbers split so) of blocks of five.
+// greedy and the best known covers is widest: at guarantee 9 to the weighted
+// search and to orbit searches under shifts of blocks of three, four or
+// five numbers (which did best of the shifts we tried), at guarantee 8 to
+// long annealing and orbits of blocks of four or five.
 MatrixEffort effortFor(const MatrixPlan& plan) {
     MatrixEffort effort;
     effort.seed = static_cast<std::uint64_t>(plan.numbers * 100 + plan.level * 10 + plan.fixed);
@@ -40,18 +41,23 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
     effort.annealMoves = 100'000;
     if (plan.level == 1 && slack >= 3 && slack <= 7) {
         effort.annealMoves = 2'000'000;
-        effort.shifts = {{free}, {free - 1, 1}};
-        if (free % 5 <= 2) {
-            effort.shifts.push_back({5, 5, 5, free % 5 == 0 ? 5 : 1});
-        }
-        effort.orbitRuns = 8;
-        effort.orbitMoves = 1'000'000;
-        effort.polishMoves = 4'000'000;
+        effort.weightedMoves = 1'000'000;
+        effort.shifts = {{4, 4, 4}, {3, 3, 3}, {5, 5}};
+        effort.orbitMoves = 3'000'000;
+        effort.polishMoves = 40'000'000;
     } else if (plan.level == 1 && slack > 7) {
         // Thousands of columns: a few hundred moves per point to cover.
         effort.annealMoves = 250 * binomial(free, size);
     } else if (plan.level == 2 && slack >= 5) {
-        effort.annealMoves = slack <= 7 ? 3'000'000 : 1'000'000;
+        effort.annealMoves = slack <= 6 ? 30'000'000 : 1'000'000;
+        if (slack >= 7) {
+            // Orbits of a shift by four or five, the numbers left over fixed.
+            effort.shifts = {free >= 20   ? CycleLengths{5, 5, 5, 5}
+                             : free >= 18 ? CycleLengths{4, 4, 4, 4}
+                                          : CycleLengths{4, 4, 4}};
+            effort.orbitMoves = 1'000'000;
+            effort.polishMoves = 4'000'000;
+        }
     } else if (plan.level == 3 && slack >= 6) {
         effort.annealMoves = slack <= 7 ? 1'500'000 : 300'000;
     }

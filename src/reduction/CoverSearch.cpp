@@ -5,12 +5,15 @@
 #include "AnnealSupport.h"
 #include "SearchRandom.h"
 #include "Subsets.h"
+#include "WeightedCover.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstddef>
+#include <functional>
+#include <numeric>
 
 namespace dvx {
 
@@ -440,6 +443,52 @@ std::vector<std::uint32_t> lowerCover(const CoverProblem& problem, std::vector<s
     return best.empty() ? start : best;
 }
 
+// The weighted search writes every neighbourhood out, and a step walks the
+// neighbours of a neighbourhood: past a small neighbourhood (beyond the
+// reduction level 1) or a few hundred megabytes of them, the annealing
+// serves instead.
+constexpr std::int64_t kMaxWrittenNeighbours = std::int64_t{64} << 20;
+constexpr double kMaxWeightedBall = 128;
+
+std::vector<std::uint32_t> weightedImprove(const CoverProblem& problem,
+                                           const std::vector<std::uint32_t>& start,
+                                           const CoverSearchLimits& limits,
+                                           CoverSearchControl control) {
+    const int size = std::popcount(problem.points.front());
+    const double ball =
+        coverBallSize(std::popcount(std::accumulate(problem.points.begin(), problem.points.end(),
+                                                    std::uint32_t{0}, std::bit_or<>())),
+                      size, std::clamp(problem.radius, 0, size));
+    const SetCoverInstance instance = ball <= kMaxWeightedBall
+                                          ? coverInstance(problem, kMaxWrittenNeighbours)
+                                          : SetCoverInstance{};
+    if (instance.candidates() == 0) {
+        CoverSearchLimits annealing = limits;
+        annealing.method = CoverMethod::Anneal;
+        return lowerCover<AnnealStep>(problem, start, annealing, control);
+    }
+    std::vector<std::int32_t> candidateOf(kAllSets, -1);
+    for (std::size_t i = 0; i < problem.points.size(); ++i) {
+        candidateOf[problem.points[i]] = static_cast<std::int32_t>(i);
+    }
+    std::vector<std::int32_t> chosen;
+    for (const std::uint32_t column : start) {
+        if (candidateOf[column] < 0) {
+            return start; // not a cover of points only
+        }
+        chosen.push_back(candidateOf[column]);
+    }
+    const auto found = weightedSetCover(instance, chosen, limits, control);
+    if (found.empty() || found.size() >= start.size()) {
+        return start;
+    }
+    std::vector<std::uint32_t> columns;
+    for (const std::int32_t c : found) {
+        columns.push_back(problem.points[static_cast<std::size_t>(c)]);
+    }
+    return columns;
+}
+
 } // namespace
 
 std::vector<std::uint32_t> improveCover(const CoverProblem& problem,
@@ -449,9 +498,15 @@ std::vector<std::uint32_t> improveCover(const CoverProblem& problem,
     if (problem.points.empty() || start.empty()) {
         return start;
     }
-    return limits.method == CoverMethod::Tabu
-               ? lowerCover<TabuStep>(problem, std::move(start), limits, control)
-               : lowerCover<AnnealStep>(problem, std::move(start), limits, control);
+    switch (limits.method) {
+    case CoverMethod::Tabu:
+        return lowerCover<TabuStep>(problem, std::move(start), limits, control);
+    case CoverMethod::Weighted:
+        return weightedImprove(problem, start, limits, control);
+    case CoverMethod::Anneal:
+        break;
+    }
+    return lowerCover<AnnealStep>(problem, std::move(start), limits, control);
 }
 
 } // namespace dvx

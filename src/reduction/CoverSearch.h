@@ -20,6 +20,10 @@ struct CoverProblem {
 enum class CoverMethod {
     Anneal, // simulated annealing over single moves
     Tabu,   // best move that covers a given point, with recent sets forbidden
+    // One column out and one in per step, led by the weights of points left
+    // uncovered (see WeightedCover.h); annealing where the neighbourhoods
+    // are too many to write out.
+    Weighted,
 };
 
 struct CoverSearchLimits {

@@ -3,6 +3,7 @@
 #include "AnnealSupport.h"
 #include "SearchRandom.h"
 #include "Subsets.h"
+#include "WeightedCover.h"
 
 #include <algorithm>
 #include <array>
@@ -225,19 +226,11 @@ private:
     int needed_;
 };
 
-} // namespace
-
-std::vector<std::uint32_t> cyclicCover(int v, int size, int radius, const CycleLengths& cycles,
-                                       const CoverSearchLimits& limits,
-                                       CoverSearchControl control) {
-    int order = 1;
-    for (const int length : cycles) {
-        order = std::lcm(order, std::max(length, 1));
-    }
-    if (v < 2 || v > 20 || size < 1 || size >= v || radius < 1 || order > kMaxOrder) {
-        return {};
-    }
-    const Orbits orbits(v, size, radius, cycles);
+// Orbits chosen by annealing, from every orbit, thinned out by drops and
+// moves.
+std::vector<std::int32_t> annealedOrbits(const Orbits& orbits, int v, int size, int radius,
+                                         const CoverSearchLimits& limits,
+                                         CoverSearchControl control) {
     const std::uint32_t universe = (std::uint32_t{1} << v) - 1;
     OrbitSearch search(orbits, size, radius);
     SearchRandom random(limits.seed);
@@ -299,6 +292,27 @@ std::vector<std::uint32_t> cyclicCover(int v, int size, int radius, const CycleL
         }
     }
 
+    return best;
+}
+
+// Orbits chosen by the weighted search: each orbit is a candidate covering
+// the orbits its first member covers, at the price of its columns.
+std::vector<std::int32_t> weightedOrbits(const Orbits& orbits, const CoverSearchLimits& limits,
+                                         CoverSearchControl control) {
+    SetCoverInstance instance;
+    instance.elements = static_cast<std::int32_t>(orbits.count());
+    std::vector<std::int32_t> covered;
+    for (std::size_t o = 0; o < orbits.count(); ++o) {
+        const auto orbit = static_cast<std::int32_t>(o);
+        covered.clear();
+        orbits.forEachShare(orbit, [&](Orbits::Share s) { covered.push_back(s.orbit); });
+        instance.addCandidate(covered, orbits.size(orbit));
+    }
+    return weightedSetCover(instance, {}, limits, control);
+}
+
+// Every member of the chosen orbits, ascending.
+std::vector<std::uint32_t> columnsOf(const Orbits& orbits, std::vector<std::int32_t> best) {
     std::vector<std::uint32_t> columns;
     std::sort(best.begin(), best.end());
     best.erase(std::unique(best.begin(), best.end()), best.end());
@@ -310,6 +324,25 @@ std::vector<std::uint32_t> cyclicCover(int v, int size, int radius, const CycleL
     std::sort(columns.begin(), columns.end());
     columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
     return columns;
+}
+
+} // namespace
+
+std::vector<std::uint32_t> cyclicCover(int v, int size, int radius, const CycleLengths& cycles,
+                                       const CoverSearchLimits& limits,
+                                       CoverSearchControl control) {
+    int order = 1;
+    for (const int length : cycles) {
+        order = std::lcm(order, std::max(length, 1));
+    }
+    if (v < 2 || v > 20 || size < 1 || size >= v || radius < 1 || order > kMaxOrder) {
+        return {};
+    }
+    const Orbits orbits(v, size, radius, cycles);
+    const auto best = limits.method == CoverMethod::Weighted
+                          ? weightedOrbits(orbits, limits, control)
+                          : annealedOrbits(orbits, v, size, radius, limits, control);
+    return columnsOf(orbits, best);
 }
 
 } // namespace dvx

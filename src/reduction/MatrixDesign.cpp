@@ -29,6 +29,13 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
 
     const auto greedy = greedyCover(problem, effort.seed);
     auto best = improveCover(problem, greedy, {effort.annealMoves, effort.seed});
+    if (effort.weightedMoves > 0) {
+        const auto weighted = improveCover(
+            problem, greedy, {effort.weightedMoves, effort.seed, CoverMethod::Weighted});
+        if (weighted.size() < best.size()) {
+            best = weighted;
+        }
+    }
     // Orbit searches end far apart from one seed to the next: several runs
     // per shift, and the smallest cover of each shift is polished, hot, since
     // leaving the orbits' symmetry takes many worsening moves.
@@ -36,8 +43,8 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
     for (const auto& shift : effort.shifts) {
         std::vector<std::uint32_t> bestOrbits;
         for (int run = 0; run < effort.orbitRuns; ++run) {
-            const auto orbits =
-                cyclicCover(free, size, plan.level, shift, {effort.orbitMoves, ++seed});
+            const auto orbits = cyclicCover(free, size, plan.level, shift,
+                                            {effort.orbitMoves, ++seed, effort.orbitMethod});
             if (!orbits.empty() && (bestOrbits.empty() || orbits.size() < bestOrbits.size())) {
                 bestOrbits = orbits;
             }

@@ -19,10 +19,12 @@ struct MatrixPlan {
 
 struct MatrixEffort {
     std::int64_t annealMoves = 0;     // annealing from the greedy
+    std::int64_t weightedMoves = 0;   // the weighted search from the greedy
     std::vector<CycleLengths> shifts; // orbit searches to try as seeds
-    int orbitRuns = 1;                // runs per shift, each with its own seed
-    std::int64_t orbitMoves = 0;      // each orbit search
-    std::int64_t polishMoves = 0;     // annealing from the best cover of each shift
+    CoverMethod orbitMethod = CoverMethod::Weighted;
+    int orbitRuns = 1;            // runs per shift, each with its own seed
+    std::int64_t orbitMoves = 0;  // each orbit search
+    std::int64_t polishMoves = 0; // annealing from the best cover of each shift
     std::uint64_t seed = 1;
 };
 

@@ -7,6 +7,7 @@
 #include "Guarantee.h"
 #include "MatrixDesign.h"
 #include "Subsets.h"
+#include "WeightedCover.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,8 @@ TEST_P(CoverSearchCase, GreedyAndSearchGiveCompleteCoversAndRepeatThemselves) {
     EXPECT_EQ(uncovered(problem, greedy), 0);
     EXPECT_TRUE(allArePoints(problem, greedy));
 
-    for (const CoverMethod method : {CoverMethod::Anneal, CoverMethod::Tabu}) {
+    for (const CoverMethod method :
+         {CoverMethod::Anneal, CoverMethod::Tabu, CoverMethod::Weighted}) {
         const CoverSearchLimits limits{60'000, 7, method};
         const auto found = improveCover(problem, greedy, limits);
         EXPECT_EQ(uncovered(problem, found), 0);
@@ -92,9 +94,35 @@ TEST(CoverSearch, CoversOnlyTheGivenPointsWithColumnsAmongThem) {
             problem.points.push_back(s);
         }
     }
-    const auto found = improveCover(problem, greedyCover(problem), {100'000, 5});
+    for (const CoverMethod method : {CoverMethod::Anneal, CoverMethod::Weighted}) {
+        const auto found = improveCover(problem, greedyCover(problem), {100'000, 5, method});
+        EXPECT_EQ(uncovered(problem, found), 0);
+        EXPECT_TRUE(allArePoints(problem, found));
+    }
+}
+
+TEST(CoverSearch, WeightedSearchReachesTheBestKnownCoverOfFourteenNumbers) {
+    // 42 columns are the fewest known; annealing stays at 43 or more.
+    CoverProblem problem{allSets(14, 10), 1};
+    const auto found =
+        improveCover(problem, greedyCover(problem), {1'000'000, 1, CoverMethod::Weighted});
+    EXPECT_EQ(found.size(), 42U);
     EXPECT_EQ(uncovered(problem, found), 0);
-    EXPECT_TRUE(allArePoints(problem, found));
+}
+
+TEST(WeightedSetCover, WeighsEachCandidateByItsPrice) {
+    // Elements 0..3. One candidate covers all at price 5, two halves cost 2
+    // each, and singletons cost 2: the two halves are the cheapest cover.
+    SetCoverInstance instance;
+    instance.elements = 4;
+    instance.addCandidate({0, 1, 2, 3}, 5);
+    instance.addCandidate({0, 1}, 2);
+    instance.addCandidate({2, 3}, 2);
+    for (std::int32_t e = 0; e < 4; ++e) {
+        instance.addCandidate({e}, 2);
+    }
+    EXPECT_EQ(weightedSetCover(instance, {}, {1000, 1}), (std::vector<std::int32_t>{1, 2}));
+    EXPECT_TRUE(weightedSetCover(instance, {1}, {1000, 1}).empty()) << "no cover to start from";
 }
 
 TEST(CoverSearch, ACancelKeepsTheLastCompleteCover) {
@@ -109,13 +137,14 @@ TEST(CoverSearch, ACancelKeepsTheLastCompleteCover) {
 struct ShiftCase {
     int v;
     CycleLengths cycles;
+    CoverMethod method;
 };
 
 class OrbitCase : public ::testing::TestWithParam<ShiftCase> {};
 
 TEST_P(OrbitCase, CoverIsCompleteAndMadeOfWholeOrbits) {
-    const auto& [v, cycles] = GetParam();
-    const auto columns = cyclicCover(v, 10, 1, cycles, {200'000, 9});
+    const auto& [v, cycles, method] = GetParam();
+    const auto columns = cyclicCover(v, 10, 1, cycles, {200'000, 9, method});
     ASSERT_FALSE(columns.empty());
     CoverProblem problem{allSets(v, 10), 1};
     EXPECT_EQ(uncovered(problem, columns), 0);
@@ -145,8 +174,11 @@ TEST_P(OrbitCase, CoverIsCompleteAndMadeOfWholeOrbits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shifts, OrbitCase,
-                         ::testing::Values(ShiftCase{14, {14}}, ShiftCase{14, {13, 1}},
-                                           ShiftCase{15, {5, 5, 5}}));
+                         ::testing::Values(ShiftCase{14, {14}, CoverMethod::Anneal},
+                                           ShiftCase{14, {13, 1}, CoverMethod::Anneal},
+                                           ShiftCase{15, {5, 5, 5}, CoverMethod::Anneal},
+                                           ShiftCase{15, {3, 3, 3}, CoverMethod::Weighted},
+                                           ShiftCase{14, {4, 4, 4}, CoverMethod::Weighted}));
 
 TEST(CyclicCover, RefusesShiftsItCannotTrack) {
     EXPECT_TRUE(cyclicCover(20, 10, 1, {4, 5, 7}, {1000, 1}).empty()); // order 140
