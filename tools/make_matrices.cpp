@@ -30,8 +30,8 @@ using namespace dvx;
 // cover known, a short search suffices; most goes where the gap between the
 // greedy and the best known covers is widest: at guarantee 9 to the weighted
 // search and to orbit searches under shifts of blocks of three, four or
-// five numbers (which did best of the shifts we tried), at guarantee 8 to
-// long annealing and orbits of blocks of four or five.
+// five numbers, at guarantee 8 to long annealing and orbits of blocks of
+// four or five.
 MatrixEffort effortFor(const MatrixPlan& plan) {
     MatrixEffort effort;
     effort.seed = static_cast<std::uint64_t>(plan.numbers * 100 + plan.level * 10 + plan.fixed);
@@ -42,9 +42,19 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
     if (plan.level == 1 && slack >= 3 && slack <= 7) {
         effort.annealMoves = 2'000'000;
         effort.weightedMoves = 1'000'000;
-        effort.shifts = {{4, 4, 4}, {3, 3, 3}, {5, 5}};
+        effort.weightedRuns = 4;
+        // The shift that did best of those we tried, for each count of numbers.
+        if (free == 15) {
+            effort.shifts = {{3, 3, 3}};
+        } else if (free == 16) {
+            effort.shifts = {{5, 5}};
+        } else if (free == 17) {
+            effort.shifts = {{4, 4, 4}};
+        }
+        effort.orbitRuns = 8;
         effort.orbitMoves = 3'000'000;
         effort.polishMoves = 40'000'000;
+        effort.polishRuns = 2;
     } else if (plan.level == 1 && slack > 7) {
         // Thousands of columns: a few hundred moves per point to cover.
         effort.annealMoves = 250 * binomial(free, size);

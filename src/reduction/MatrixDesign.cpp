@@ -29,9 +29,12 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
 
     const auto greedy = greedyCover(problem, effort.seed);
     auto best = improveCover(problem, greedy, {effort.annealMoves, effort.seed});
-    if (effort.weightedMoves > 0) {
-        const auto weighted = improveCover(
-            problem, greedy, {effort.weightedMoves, effort.seed, CoverMethod::Weighted});
+    // The weighted search ends a column apart from one seed to the next.
+    for (int run = 0; effort.weightedMoves > 0 && run < effort.weightedRuns; ++run) {
+        const auto weighted =
+            improveCover(problem, greedy,
+                         {effort.weightedMoves, effort.seed + static_cast<std::uint64_t>(run),
+                          CoverMethod::Weighted});
         if (weighted.size() < best.size()) {
             best = weighted;
         }
@@ -52,11 +55,16 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
         if (bestOrbits.empty()) {
             continue;
         }
-        CoverSearchLimits polish{effort.polishMoves, ++seed};
-        polish.hotChance = kPolishHotChance;
-        const auto polished = improveCover(problem, bestOrbits, polish);
-        if (polished.size() < best.size()) {
-            best = polished;
+        if (bestOrbits.size() < best.size()) {
+            best = bestOrbits;
+        }
+        for (int run = 0; run < effort.polishRuns; ++run) {
+            CoverSearchLimits polish{effort.polishMoves, ++seed};
+            polish.hotChance = kPolishHotChance;
+            const auto polished = improveCover(problem, bestOrbits, polish);
+            if (polished.size() < best.size()) {
+                best = polished;
+            }
         }
     }
 
