@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build ccache pkg-config dpkg-dev lintian librsvg2-bin
+    build-essential cmake ninja-build ccache pkg-config dpkg-dev lintian librsvg2-bin clang-format
     clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
     qt6-qpa-plugins qt6-translations-l10n
