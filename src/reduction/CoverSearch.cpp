@@ -12,8 +12,6 @@
 #include <bit>
 #include <cmath>
 #include <cstddef>
-#include <functional>
-#include <numeric>
 
 namespace dvx {
 
@@ -44,6 +42,7 @@ public:
     int size() const { return size_; }
     int needed() const { return needed_; }
     bool isPoint(std::uint32_t set) const { return index_[set] >= 0; }
+    std::int32_t pointOf(std::uint32_t set) const { return index_[set]; }
     const std::vector<std::uint32_t>& points() const { return points_; }
     std::int32_t coverOf(std::int32_t point) const { return counts_.of(point); }
 
@@ -451,32 +450,33 @@ constexpr std::int64_t kMaxWrittenNeighbours = std::int64_t{64} << 20;
 constexpr double kMaxWeightedBall = 128;
 
 std::vector<std::uint32_t> weightedImprove(const CoverProblem& problem,
-                                           const std::vector<std::uint32_t>& start,
+                                           std::vector<std::uint32_t> start,
                                            const CoverSearchLimits& limits,
                                            CoverSearchControl control) {
-    const int size = std::popcount(problem.points.front());
-    const double ball =
-        coverBallSize(std::popcount(std::accumulate(problem.points.begin(), problem.points.end(),
-                                                    std::uint32_t{0}, std::bit_or<>())),
-                      size, std::clamp(problem.radius, 0, size));
-    const SetCoverInstance instance = ball <= kMaxWeightedBall
-                                          ? coverInstance(problem, kMaxWrittenNeighbours)
-                                          : SetCoverInstance{};
-    if (instance.candidates() == 0) {
-        CoverSearchLimits annealing = limits;
-        annealing.method = CoverMethod::Anneal;
-        return lowerCover<AnnealStep>(problem, start, annealing, control);
-    }
-    std::vector<std::int32_t> candidateOf(kAllSets, -1);
-    for (std::size_t i = 0; i < problem.points.size(); ++i) {
-        candidateOf[problem.points[i]] = static_cast<std::int32_t>(i);
-    }
+    const Coverage coverage(problem);
+    const auto& points = coverage.points();
+    const double ball = coverBallSize(std::popcount(coverage.universe()), coverage.size(),
+                                      coverage.size() - coverage.needed());
     std::vector<std::int32_t> chosen;
     for (const std::uint32_t column : start) {
-        if (candidateOf[column] < 0) {
-            return start; // not a cover of points only
-        }
-        chosen.push_back(candidateOf[column]);
+        chosen.push_back(coverage.pointOf(column));
+    }
+    const bool onlyPoints =
+        std::all_of(chosen.begin(), chosen.end(), [](std::int32_t c) { return c >= 0; });
+    if (ball > kMaxWeightedBall ||
+        ball * static_cast<double>(points.size()) > kMaxWrittenNeighbours || !onlyPoints) {
+        CoverSearchLimits annealing = limits;
+        annealing.method = CoverMethod::Anneal;
+        return lowerCover<AnnealStep>(problem, std::move(start), annealing, control);
+    }
+    // Every point is a candidate that covers its neighbourhood.
+    SetCoverInstance instance;
+    instance.elements = static_cast<std::int32_t>(points.size());
+    std::vector<std::int32_t> covered;
+    for (const std::uint32_t point : points) {
+        covered.clear();
+        coverage.forEachCovered(point, [&](std::int32_t near) { covered.push_back(near); });
+        instance.addCandidate(covered, 1);
     }
     const auto found = weightedSetCover(instance, chosen, limits, control);
     if (found.empty() || found.size() >= start.size()) {
@@ -484,7 +484,7 @@ std::vector<std::uint32_t> weightedImprove(const CoverProblem& problem,
     }
     std::vector<std::uint32_t> columns;
     for (const std::int32_t c : found) {
-        columns.push_back(problem.points[static_cast<std::size_t>(c)]);
+        columns.push_back(points[static_cast<std::size_t>(c)]);
     }
     return columns;
 }
@@ -502,7 +502,7 @@ std::vector<std::uint32_t> improveCover(const CoverProblem& problem,
     case CoverMethod::Tabu:
         return lowerCover<TabuStep>(problem, std::move(start), limits, control);
     case CoverMethod::Weighted:
-        return weightedImprove(problem, start, limits, control);
+        return weightedImprove(problem, std::move(start), limits, control);
     case CoverMethod::Anneal:
         break;
     }

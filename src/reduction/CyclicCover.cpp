@@ -1,7 +1,5 @@
 #include "CyclicCover.h"
 
-#include "AnnealSupport.h"
-#include "SearchRandom.h"
 #include "Subsets.h"
 #include "WeightedCover.h"
 
@@ -127,173 +125,8 @@ private:
     std::vector<Share> covers_;
 };
 
-// The turns of a target are kept as bits of one word.
+// Each turn of the shift is tabulated; larger orders are refused.
 constexpr int kMaxOrder = 64;
-
-// A uniformly chosen set bit of a non-empty mask, as its index.
-int pickBit(std::uint64_t mask, SearchRandom& random) {
-    auto skip = random.below(static_cast<std::uint32_t>(std::popcount(mask)));
-    while (skip-- > 0) {
-        mask &= mask - 1;
-    }
-    return std::countr_zero(mask);
-}
-
-// A set at most radius swaps from target, the number of swaps uniform.
-std::uint32_t nearby(std::uint32_t target, std::uint32_t universe, int radius,
-                     SearchRandom& random) {
-    const auto swaps = static_cast<int>(random.below(static_cast<std::uint32_t>(radius + 1)));
-    std::uint32_t set = target;
-    for (int s = 0; s < swaps; ++s) {
-        set = (set ^ random.memberOf(set & target)) | random.memberOf(universe & ~(set | target));
-    }
-    return set;
-}
-
-class OrbitSearch final {
-public:
-    OrbitSearch(const Orbits& orbits, int size, int radius)
-        : orbits_(orbits), counts_(orbits.count()), needed_(size - radius) {}
-
-    void add(std::int32_t orbit) {
-        orbits_.forEachShare(orbit, [&](Orbits::Share s) { counts_.raise(s.orbit, s.count); });
-    }
-    void remove(std::int32_t orbit) {
-        orbits_.forEachShare(orbit, [&](Orbits::Share s) { counts_.lower(s.orbit, s.count); });
-    }
-
-    std::int32_t coveredAlone(std::int32_t orbit) const {
-        std::int32_t alone = 0;
-        orbits_.forEachShare(
-            orbit, [&](Orbits::Share s) { alone += counts_.of(s.orbit) == s.count ? 1 : 0; });
-        return alone;
-    }
-
-    const CoverCounts& counts() const { return counts_; }
-
-    // The columns of the chosen orbits, each orbit once.
-    std::int32_t columnsOf(std::vector<std::int32_t> chosen) const {
-        std::sort(chosen.begin(), chosen.end());
-        chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
-        std::int32_t columns = 0;
-        for (const std::int32_t orbit : chosen) {
-            columns += orbits_.size(orbit);
-        }
-        return columns;
-    }
-
-    // Drops the orbit that covers the fewest orbits alone.
-    void dropWeakest(std::vector<std::int32_t>& chosen) {
-        std::size_t weakest = 0;
-        std::int32_t fewest = INT32_MAX;
-        for (std::size_t j = 0; j < chosen.size(); ++j) {
-            const std::int32_t alone = coveredAlone(chosen[j]);
-            if (alone < fewest) {
-                fewest = alone;
-                weakest = j;
-            }
-        }
-        remove(chosen[weakest]);
-        chosen.erase(chosen.begin() + static_cast<std::ptrdiff_t>(weakest));
-    }
-
-    // Moves one chosen orbit so that its first member comes one swap nearer
-    // to some turn of an uncovered orbit. Returns the orbit it became.
-    std::int32_t proposal(std::int32_t from, std::uint32_t target, SearchRandom& random) const {
-        const std::uint32_t column = orbits_.first(from);
-        int closest = -1;
-        std::uint64_t turns = 0; // bit t: turning the target by t is among the closest
-        for (int by = 0; by < orbits_.cycle(); ++by) {
-            const int common =
-                std::min(std::popcount(column & orbits_.rotate(target, by)), needed_ - 1);
-            if (common > closest) {
-                closest = common;
-                turns = 0;
-            }
-            if (common == closest) {
-                turns |= std::uint64_t{1} << by;
-            }
-        }
-        const std::uint32_t turned = orbits_.rotate(target, pickBit(turns, random));
-        const std::uint32_t leave = random.memberOf(column & ~turned);
-        const std::uint32_t enter = random.memberOf(turned & ~column);
-        return orbits_.orbitOf(column ^ leave ^ enter);
-    }
-
-private:
-    const Orbits& orbits_;
-    CoverCounts counts_;
-    int needed_;
-};
-
-// Orbits chosen by annealing, from every orbit, thinned out by drops and
-// moves.
-std::vector<std::int32_t> annealedOrbits(const Orbits& orbits, int v, int size, int radius,
-                                         const CoverSearchLimits& limits,
-                                         CoverSearchControl control) {
-    const std::uint32_t universe = (std::uint32_t{1} << v) - 1;
-    OrbitSearch search(orbits, size, radius);
-    SearchRandom random(limits.seed);
-
-    // Start from every orbit, then let the drops and moves thin them out.
-    std::vector<std::int32_t> chosen;
-    for (std::size_t o = 0; o < orbits.count(); ++o) {
-        chosen.push_back(static_cast<std::int32_t>(o));
-        search.add(static_cast<std::int32_t>(o));
-    }
-    std::vector<std::int32_t> best;
-    std::int32_t bestColumns = INT32_MAX;
-    AcceptanceTable acceptance;
-    WorkMeter meter(control.progress, control.cancel, limits.moves);
-    std::int64_t cycleStart = 0;
-    for (std::int64_t moves = 0; moves < limits.moves; ++moves) {
-        if (search.counts().uncoveredCount() == 0) {
-            const std::int32_t columns = search.columnsOf(chosen);
-            if (columns < bestColumns) {
-                bestColumns = columns;
-                best = chosen;
-            }
-            if (chosen.size() <= 1) {
-                break;
-            }
-            search.dropWeakest(chosen);
-            cycleStart = moves;
-        }
-        if ((moves - cycleStart) % AcceptanceTable::kMovesPerStep == 0) {
-            acceptance.cool(moves - cycleStart);
-            if (!meter.spend(AcceptanceTable::kMovesPerStep)) {
-                break;
-            }
-        }
-        if (search.counts().uncoveredCount() == 0) {
-            continue;
-        }
-        const std::int32_t uncovered = search.counts().uncovered(
-            random.below(static_cast<std::uint32_t>(search.counts().uncoveredCount())));
-        // Any chosen orbit may go: the search needs the spread more than the
-        // aim (picking the closest of a few orbits does worse). Half the time
-        // it gives way to an orbit that covers the target, half the time it
-        // moves towards the target.
-        const std::size_t which = random.below(static_cast<std::uint32_t>(chosen.size()));
-        const std::int32_t from = chosen[which];
-        const std::uint32_t target = orbits.first(uncovered);
-        const std::int32_t to = random.below(2) == 0
-                                    ? orbits.orbitOf(nearby(target, universe, radius, random))
-                                    : search.proposal(from, target, random);
-        const std::int32_t before = search.counts().uncoveredCount();
-        search.remove(from);
-        search.add(to);
-        const std::int32_t worse = search.counts().uncoveredCount() - before;
-        if (worse <= 0 || random.accept(acceptance.chanceOf(worse))) {
-            chosen[which] = to;
-        } else {
-            search.remove(to);
-            search.add(from);
-        }
-    }
-
-    return best;
-}
 
 // Orbits chosen by the weighted search: each orbit is a candidate covering
 // the orbits its first member covers, at the price of its columns.
@@ -339,10 +172,7 @@ std::vector<std::uint32_t> cyclicCover(int v, int size, int radius, const CycleL
         return {};
     }
     const Orbits orbits(v, size, radius, cycles);
-    const auto best = limits.method == CoverMethod::Weighted
-                          ? weightedOrbits(orbits, limits, control)
-                          : annealedOrbits(orbits, v, size, radius, limits, control);
-    return columnsOf(orbits, best);
+    return columnsOf(orbits, weightedOrbits(orbits, limits, control));
 }
 
 } // namespace dvx

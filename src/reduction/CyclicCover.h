@@ -19,8 +19,9 @@ namespace dvx {
 using CycleLengths = std::vector<int>;
 
 // Searches for a cover of all size-sets of the numbers 1..v by whole orbits
-// of the shift, at a fixed count of orbits, lowering it after each success.
-// Returns the columns of the smallest cover met, empty when none was found.
+// of the shift with the weighted search (each orbit a candidate priced at
+// its columns; limits.method is not used), over limits.moves steps.
+// Returns the columns of the cheapest cover met, empty when none was found.
 std::vector<std::uint32_t> cyclicCover(int v, int size, int radius, const CycleLengths& cycles,
                                        const CoverSearchLimits& limits,
                                        CoverSearchControl control = {});

@@ -46,8 +46,8 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
     for (const auto& shift : effort.shifts) {
         std::vector<std::uint32_t> bestOrbits;
         for (int run = 0; run < effort.orbitRuns; ++run) {
-            const auto orbits = cyclicCover(free, size, plan.level, shift,
-                                            {effort.orbitMoves, ++seed, effort.orbitMethod});
+            const auto orbits =
+                cyclicCover(free, size, plan.level, shift, {effort.orbitMoves, ++seed});
             if (!orbits.empty() && (bestOrbits.empty() || orbits.size() < bestOrbits.size())) {
                 bestOrbits = orbits;
             }

@@ -2,10 +2,8 @@
 
 #include "AnnealSupport.h"
 #include "SearchRandom.h"
-#include "Subsets.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstddef>
 
 namespace dvx {
@@ -255,38 +253,6 @@ std::vector<std::int32_t> weightedSetCover(const SetCoverInstance& instance,
         best = search.cover();
     }
     return best;
-}
-
-SetCoverInstance coverInstance(const CoverProblem& problem, std::int64_t maxItems) {
-    SetCoverInstance instance;
-    if (problem.points.empty()) {
-        return instance;
-    }
-    std::vector<std::int32_t> index(std::size_t{1} << 20, -1);
-    std::uint32_t universe = 0;
-    for (std::size_t i = 0; i < problem.points.size(); ++i) {
-        index[problem.points[i]] = static_cast<std::int32_t>(i);
-        universe |= problem.points[i];
-    }
-    const int size = std::popcount(problem.points.front());
-    const int radius = std::clamp(problem.radius, 0, size);
-    const double items = coverBallSize(std::popcount(universe), size, radius) *
-                         static_cast<double>(problem.points.size());
-    if (items > static_cast<double>(maxItems)) {
-        return instance;
-    }
-    instance.elements = static_cast<std::int32_t>(problem.points.size());
-    std::vector<std::int32_t> covered;
-    for (const std::uint32_t point : problem.points) {
-        covered.clear();
-        forEachWithin(point, universe, size - radius, [&](std::uint32_t set) {
-            if (index[set] >= 0) {
-                covered.push_back(index[set]);
-            }
-        });
-        instance.addCandidate(covered, 1);
-    }
-    return instance;
 }
 
 } // namespace dvx

@@ -36,9 +36,4 @@ std::vector<std::int32_t> weightedSetCover(const SetCoverInstance& instance,
                                            const CoverSearchLimits& limits,
                                            CoverSearchControl control = {});
 
-// The plain covering problem as a set cover instance: every point is a
-// candidate covering its neighbourhood. Empty when it would take more than
-// `maxItems` entries.
-SetCoverInstance coverInstance(const CoverProblem& problem, std::int64_t maxItems);
-
 } // namespace dvx
