@@ -89,17 +89,26 @@ public:
         }
     }
 
-    // How the count of uncovered points changes with that move.
-    std::int32_t moveDelta(std::uint32_t column, std::uint32_t leave, std::uint32_t enter) {
+    // How the weight of the uncovered points changes with that move, each
+    // point weighing weightOf(point).
+    template <class Weight>
+    std::int64_t moveChange(std::uint32_t column, std::uint32_t leave, std::uint32_t enter,
+                            Weight&& weightOf) {
         if (needed_ < 1) {
             return 0;
         }
-        std::int32_t delta = 0;
+        std::int64_t change = 0;
         forEachBorderPair(column, leave, enter, [&](std::int32_t lost, std::int32_t gained) {
-            delta += (lost >= 0 && coverOf(lost) == 1) ? 1 : 0;
-            delta -= (gained >= 0 && coverOf(gained) == 0) ? 1 : 0;
+            change += (lost >= 0 && coverOf(lost) == 1) ? weightOf(lost) : 0;
+            change -= (gained >= 0 && coverOf(gained) == 0) ? weightOf(gained) : 0;
         });
-        return delta;
+        return change;
+    }
+
+    // How the count of uncovered points changes with that move.
+    std::int32_t moveDelta(std::uint32_t column, std::uint32_t leave, std::uint32_t enter) {
+        return static_cast<std::int32_t>(
+            moveChange(column, leave, enter, [](std::int32_t) { return std::int64_t{1}; }));
     }
 
     void move(std::uint32_t column, std::uint32_t leave, std::uint32_t enter) {
@@ -399,6 +408,66 @@ private:
     std::vector<std::int64_t> leftAt_; // the move at which a column last left each set
 };
 
+// Breakout: of a few moves that bring a column one swap nearer a random
+// uncovered point, close enough to cover it, the one that adds least weight
+// to the uncovered points is made when it adds none; otherwise every
+// uncovered point grows heavier. Points left out long pull ever harder,
+// until some column takes them: where neighbourhoods are large and covers
+// small, this finds covers that annealing does not.
+class BreakoutStep final {
+public:
+    BreakoutStep(Coverage& coverage, SearchRandom& random, const CoverSearchLimits& /*limits*/,
+                 std::size_t /*columns*/)
+        : coverage_(coverage), random_(random), weight_(coverage.points().size(), 1) {}
+
+    void restart(std::int64_t) {}
+
+    void operator()(std::vector<std::uint32_t>& columns, std::int64_t) {
+        const std::uint32_t target = AnnealStep::pickTarget(coverage_, random_);
+        std::int64_t lightest = INT64_MAX;
+        std::size_t which = 0;
+        std::uint32_t leave = 0;
+        std::uint32_t enter = 0;
+        for (int tries = 0; tries < kTries; ++tries) {
+            const std::size_t j = random_.below(static_cast<std::uint32_t>(columns.size()));
+            const std::uint32_t column = columns[j];
+            if (std::popcount(column & target) != coverage_.needed() - 1) {
+                continue;
+            }
+            const std::uint32_t out = random_.memberOf(column & ~target);
+            const std::uint32_t in = random_.memberOf(target & ~column);
+            if (!coverage_.isPoint(column ^ out ^ in)) {
+                continue;
+            }
+            const std::int64_t change = coverage_.moveChange(
+                column, out, in, [&](std::int32_t point) { return weight_[at(point)]; });
+            if (change < lightest) {
+                lightest = change;
+                which = j;
+                leave = out;
+                enter = in;
+            }
+        }
+        if (lightest <= 0) {
+            coverage_.move(columns[which], leave, enter);
+            columns[which] ^= leave ^ enter;
+            return;
+        }
+        for (std::int32_t k = 0; k < coverage_.uncoveredCount(); ++k) {
+            ++weight_[at(coverage_.uncoveredPoint(static_cast<std::uint32_t>(k)))];
+        }
+    }
+
+private:
+    static constexpr int kTries = 8;
+
+    static std::size_t at(std::int32_t point) { return static_cast<std::size_t>(point); }
+
+    Coverage& coverage_;
+    SearchRandom& random_;
+    std::vector<std::int64_t> weight_;
+};
+
 template <class Step>
 std::vector<std::uint32_t> lowerCover(const CoverProblem& problem, std::vector<std::uint32_t> start,
                                       const CoverSearchLimits& limits, CoverSearchControl control) {
@@ -442,12 +511,15 @@ std::vector<std::uint32_t> lowerCover(const CoverProblem& problem, std::vector<s
     return best.empty() ? start : best;
 }
 
-// The weighted search writes every neighbourhood out, and a step walks the
-// neighbours of a neighbourhood: past a small neighbourhood (beyond the
-// reduction level 1) or a few hundred megabytes of them, the annealing
-// serves instead.
+// The weighted search writes every neighbourhood out, and each point a step
+// uncovers walks its own neighbourhood: a step costs about the points one
+// column covers alone times a neighbourhood. Past neighbourhoods of a few
+// thousand, covers of a handful of columns (each leaving a large share of
+// the points uncovered when it steps out) or a few hundred megabytes of
+// neighbourhoods, the annealing serves instead.
 constexpr std::int64_t kMaxWrittenNeighbours = std::int64_t{64} << 20;
-constexpr double kMaxWeightedBall = 128;
+constexpr double kMaxWeightedBall = 2048;
+constexpr double kFewestWeightedColumns = 8;
 
 std::vector<std::uint32_t> weightedImprove(const CoverProblem& problem,
                                            std::vector<std::uint32_t> start,
@@ -464,6 +536,7 @@ std::vector<std::uint32_t> weightedImprove(const CoverProblem& problem,
     const bool onlyPoints =
         std::all_of(chosen.begin(), chosen.end(), [](std::int32_t c) { return c >= 0; });
     if (ball > kMaxWeightedBall ||
+        static_cast<double>(points.size()) < kFewestWeightedColumns * ball ||
         ball * static_cast<double>(points.size()) > kMaxWrittenNeighbours || !onlyPoints) {
         CoverSearchLimits annealing = limits;
         annealing.method = CoverMethod::Anneal;
@@ -503,6 +576,8 @@ std::vector<std::uint32_t> improveCover(const CoverProblem& problem,
         return lowerCover<TabuStep>(problem, std::move(start), limits, control);
     case CoverMethod::Weighted:
         return weightedImprove(problem, std::move(start), limits, control);
+    case CoverMethod::Breakout:
+        return lowerCover<BreakoutStep>(problem, std::move(start), limits, control);
     case CoverMethod::Anneal:
         break;
     }

@@ -22,8 +22,12 @@ enum class CoverMethod {
     Tabu,   // best move that covers a given point, with recent sets forbidden
     // One column out and one in per step, led by the weights of points left
     // uncovered (see WeightedCover.h); annealing where the neighbourhoods
-    // are too many to write out.
+    // are too large or too many to write out, or the cover a handful of
+    // columns.
     Weighted,
+    // Moves that add no weight to the uncovered points, which grow heavier
+    // whenever none is found: for small covers with large neighbourhoods.
+    Breakout,
 };
 
 struct CoverSearchLimits {

@@ -28,15 +28,23 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
     std::sort(problem.points.begin(), problem.points.end());
 
     const auto greedy = greedyCover(problem, effort.seed);
-    auto best = improveCover(problem, greedy, {effort.annealMoves, effort.seed});
+    auto best = greedy;
     // The weighted search ends a column apart from one seed to the next.
-    for (int run = 0; effort.weightedMoves > 0 && run < effort.weightedRuns; ++run) {
-        const auto weighted =
-            improveCover(problem, greedy,
-                         {effort.weightedMoves, effort.seed + static_cast<std::uint64_t>(run),
-                          CoverMethod::Weighted});
-        if (weighted.size() < best.size()) {
-            best = weighted;
+    const struct {
+        CoverMethod method;
+        std::int64_t moves;
+        int runs;
+    } fromGreedy[] = {{CoverMethod::Anneal, effort.annealMoves, 1},
+                      {CoverMethod::Weighted, effort.weightedMoves, effort.weightedRuns},
+                      {CoverMethod::Breakout, effort.breakoutMoves, 1}};
+    for (const auto& search : fromGreedy) {
+        for (int run = 0; search.moves > 0 && run < search.runs; ++run) {
+            const auto found = improveCover(
+                problem, greedy,
+                {search.moves, effort.seed + static_cast<std::uint64_t>(run), search.method});
+            if (found.size() < best.size()) {
+                best = found;
+            }
         }
     }
     // Orbit searches end far apart from one seed to the next: several runs

@@ -62,7 +62,7 @@ TEST_P(CoverSearchCase, GreedyAndSearchGiveCompleteCoversAndRepeatThemselves) {
     EXPECT_TRUE(allArePoints(problem, greedy));
 
     for (const CoverMethod method :
-         {CoverMethod::Anneal, CoverMethod::Tabu, CoverMethod::Weighted}) {
+         {CoverMethod::Anneal, CoverMethod::Tabu, CoverMethod::Weighted, CoverMethod::Breakout}) {
         const CoverSearchLimits limits{60'000, 7, method};
         const auto found = improveCover(problem, greedy, limits);
         EXPECT_EQ(uncovered(problem, found), 0);
@@ -94,7 +94,8 @@ TEST(CoverSearch, CoversOnlyTheGivenPointsWithColumnsAmongThem) {
             problem.points.push_back(s);
         }
     }
-    for (const CoverMethod method : {CoverMethod::Anneal, CoverMethod::Weighted}) {
+    for (const CoverMethod method :
+         {CoverMethod::Anneal, CoverMethod::Weighted, CoverMethod::Breakout}) {
         const auto found = improveCover(problem, greedyCover(problem), {100'000, 5, method});
         EXPECT_EQ(uncovered(problem, found), 0);
         EXPECT_TRUE(allArePoints(problem, found));
