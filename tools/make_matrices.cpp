@@ -8,7 +8,8 @@
 //
 // usage: make_matrices OUTPUT_FOLDER   (writes matrici.qvr and the matrices)
 //        make_matrices OUTPUT_FOLDER N/LEVEL/FIXED ...
-//                     (only those matrices, e.g. 17/3/0, and no index)
+//                     (only those matrices, e.g. 17/3/0, and their records in
+//                      the index already there)
 
 #include "Binomial.h"
 #include "MatricesIndex.h"
@@ -24,6 +25,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -169,6 +171,24 @@ std::vector<Designed> designAll(const std::vector<MatrixPlan>& plans) {
     return done;
 }
 
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Puts the record over the index record naming the same matrix file.
+void replaceRecord(std::string& index, const MatrixRecordBytes& bytes) {
+    const auto file = decodeMatrixRecord(bytes).file;
+    for (std::size_t at = 0; at + kMatrixRecordSize <= index.size(); at += kMatrixRecordSize) {
+        MatrixRecordBytes old{};
+        std::copy_n(index.begin() + static_cast<std::ptrdiff_t>(at), kMatrixRecordSize,
+                    old.begin());
+        if (decodeMatrixRecord(old).file == file) {
+            std::copy(bytes.begin(), bytes.end(), index.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+    }
+}
+
 bool samePlan(const MatrixPlan& a, const MatrixPlan& b) {
     return a.numbers == b.numbers && a.level == b.level && a.fixed == b.fixed;
 }
@@ -206,8 +226,11 @@ int main(int argc, char** argv) {
     const bool whole = argc == 2;
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
+    const auto indexPath = folder / "matrici.qvr";
 
-    std::string index;
+    // Rebuilding some matrices updates their records in the index there,
+    // leaving every other byte of it as it was.
+    std::string index = whole ? std::string() : readFile(indexPath);
     const auto designs = designAll(*chosen);
     for (std::size_t i = 0; i < chosen->size(); ++i) {
         const MatrixPlan& plan = (*chosen)[i];
@@ -230,9 +253,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         const auto bytes = encodeMatrixRecord(record);
-        index.append(bytes.begin(), bytes.end());
+        if (whole) {
+            index.append(bytes.begin(), bytes.end());
+        } else {
+            replaceRecord(index, bytes);
+        }
     }
-    if (whole && !writeFile(folder / "matrici.qvr", index)) {
+    if (!index.empty() && !writeFile(indexPath, index)) {
         std::cerr << "cannot write the index\n";
         return 1;
     }
