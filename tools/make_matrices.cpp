@@ -77,10 +77,13 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
             effort.weightedMoves = 5'000'000;
         }
         if (slack >= 7) {
-            // Orbits of a shift by four or five, the numbers left over fixed.
-            effort.shifts = {free >= 20   ? CycleLengths{5, 5, 5, 5}
-                             : free >= 18 ? CycleLengths{4, 4, 4, 4}
-                                          : CycleLengths{4, 4, 4}};
+            // Orbits of one cycle of all the numbers for 17 and 19 (51 and
+            // 171 columns, where blocks of four give 53 and 178), of blocks
+            // of four for 18, of a cycle of ten and two of five for 20 (300,
+            // where blocks of five give 310).
+            effort.shifts = {free >= 20   ? CycleLengths{10, 5, 5}
+                             : free == 18 ? CycleLengths{4, 4, 4, 4}
+                                          : CycleLengths{free}};
             effort.orbitRuns = 4;
             effort.orbitMoves = 1'000'000;
             effort.polishMoves = 4'000'000;
