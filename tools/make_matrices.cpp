@@ -143,26 +143,20 @@ bool writeFile(const std::filesystem::path& path, const std::string& bytes) {
     return static_cast<bool>(out);
 }
 
-struct Designed {
-    MatrixDesign design;
-    double seconds = 0; // processor time
-};
-
 // The designs are searched on every core at once; each search is bounded by
 // work and has its own random numbers, so the threads change no column.
-std::vector<Designed> designAll(const std::vector<MatrixPlan>& plans) {
-    std::vector<Designed> done(plans.size());
+std::vector<MatrixDesign> designAll(const std::vector<MatrixPlan>& plans) {
+    std::vector<MatrixDesign> done(plans.size());
     std::atomic<std::size_t> next{0};
     std::mutex report;
     const auto work = [&] {
         for (std::size_t i = next++; i < plans.size(); i = next++) {
             const double start = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
-            done[i].design = designMatrix(plans[i], effortFor(plans[i]));
-            done[i].seconds = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - start;
+            done[i] = designMatrix(plans[i], effortFor(plans[i]));
+            const double seconds = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - start;
             const std::lock_guard lock(report);
-            std::cerr << fileName(plans[i]) << ": " << done[i].design.columns.size()
-                      << " columns (greedy " << done[i].design.greedyColumns << "), "
-                      << done[i].seconds << " s of processor time\n";
+            std::cerr << fileName(plans[i]) << ": " << done[i].columns.size() << " columns (greedy "
+                      << done[i].greedyColumns << "), " << seconds << " s of processor time\n";
         }
     };
     const auto cores = static_cast<std::size_t>(std::max(1U, std::thread::hardware_concurrency()));
@@ -237,7 +231,7 @@ int main(int argc, char** argv) {
     const auto designs = designAll(*chosen);
     for (std::size_t i = 0; i < chosen->size(); ++i) {
         const MatrixPlan& plan = (*chosen)[i];
-        const MatrixDesign& design = designs[i].design;
+        const MatrixDesign& design = designs[i];
         const auto kept = static_cast<std::int32_t>(design.columns.size());
         std::vector<std::uint8_t> positions;
         for (const NumberSet column : design.columns) {

@@ -29,7 +29,8 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
 
     const auto greedy = greedyCover(problem, effort.seed);
     auto best = greedy;
-    // The weighted search ends a column apart from one seed to the next.
+    // Each search starts from the greedy; the weighted search, which ends a
+    // column apart from one seed to the next, may run with several seeds.
     const struct {
         CoverMethod method;
         std::int64_t moves;
