@@ -41,7 +41,8 @@ using namespace dvx;
 // greedy and the best known covers is widest: at guarantee 9 to the weighted
 // search and to orbit searches under shifts of blocks of three, four or
 // five numbers, at guarantee 8 to the weighted search, long annealing and
-// orbits of blocks of four or five, at guarantee 7 to the breakout search.
+// orbits of blocks of four or five, at guarantee 7 to the weighted tabu
+// search.
 MatrixEffort effortFor(const MatrixPlan& plan) {
     MatrixEffort effort;
     effort.seed = static_cast<std::uint64_t>(plan.numbers * 100 + plan.level * 10 + plan.fixed);
@@ -91,7 +92,7 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
     } else if (plan.level == 3 && slack >= 6) {
         effort.annealMoves = slack <= 7 ? 1'500'000 : 300'000;
         if (slack >= 7) {
-            effort.breakoutMoves = 3'000'000;
+            effort.weightedTabuMoves = 1'000'000;
         }
     }
     return effort;

@@ -89,26 +89,32 @@ public:
         }
     }
 
-    // How the weight of the uncovered points changes with that move, each
-    // point weighing weightOf(point).
-    template <class Weight>
-    std::int64_t moveChange(std::uint32_t column, std::uint32_t leave, std::uint32_t enter,
-                            Weight&& weightOf) {
+    // How the count of uncovered points changes with that move.
+    std::int32_t moveDelta(std::uint32_t column, std::uint32_t leave, std::uint32_t enter) {
         if (needed_ < 1) {
             return 0;
         }
-        std::int64_t change = 0;
+        std::int32_t delta = 0;
         forEachBorderPair(column, leave, enter, [&](std::int32_t lost, std::int32_t gained) {
-            change += (lost >= 0 && coverOf(lost) == 1) ? weightOf(lost) : 0;
-            change -= (gained >= 0 && coverOf(gained) == 0) ? weightOf(gained) : 0;
+            delta += (lost >= 0 && coverOf(lost) == 1) ? 1 : 0;
+            delta -= (gained >= 0 && coverOf(gained) == 0) ? 1 : 0;
         });
-        return change;
+        return delta;
     }
 
-    // How the count of uncovered points changes with that move.
-    std::int32_t moveDelta(std::uint32_t column, std::uint32_t leave, std::uint32_t enter) {
-        return static_cast<std::int32_t>(
-            moveChange(column, leave, enter, [](std::int32_t) { return std::int64_t{1}; }));
+    // Calls visit(set, point) for every point sharing exactly `needed`
+    // numbers with the column: the ones a single swap may uncover.
+    template <class Visit> void forEachOnEdge(std::uint32_t column, Visit&& visit) {
+        subsetsOfSize(column, needed_, edgeKeep_);
+        subsetsOfSize(universe_ & ~column, radius_, edgeAdd_);
+        for (const std::uint32_t kept : edgeKeep_) {
+            for (const std::uint32_t added : edgeAdd_) {
+                const std::uint32_t set = kept | added;
+                if (index_[set] >= 0) {
+                    visit(set, index_[set]);
+                }
+            }
+        }
     }
 
     void move(std::uint32_t column, std::uint32_t leave, std::uint32_t enter) {
@@ -135,6 +141,8 @@ private:
     int needed_ = 0;
     std::vector<std::uint32_t> keep_;
     std::vector<std::uint32_t> add_;
+    std::vector<std::uint32_t> edgeKeep_;
+    std::vector<std::uint32_t> edgeAdd_;
 };
 
 // Beyond this many neighbourhood visits the greedy weighs a sample.
@@ -408,50 +416,64 @@ private:
     std::vector<std::int64_t> leftAt_; // the move at which a column last left each set
 };
 
-// Breakout: of a few moves that bring a column one swap nearer a random
-// uncovered point, close enough to cover it, the one that adds least weight
-// to the uncovered points is made when it adds none; otherwise every
-// uncovered point grows heavier. Points left out long pull ever harder,
-// until some column takes them: where neighbourhoods are large and covers
-// small, this finds covers that annealing does not.
-class BreakoutStep final {
+// Weighted tabu: every move that covers a random uncovered point is scored
+// by the weight of the points it uncovers less the weight of those it
+// covers, and the lightest is made, worse or not, unless it brings a number
+// back into a column it left only a few steps ago. After each step every
+// point still uncovered grows heavier: points left out long pull ever
+// harder, until some column takes them. The scores of a column's moves come
+// from one walk over its edge and one over the uncovered points, not a walk
+// per move: where neighbourhoods are large this is what makes the step cheap.
+class WeightedTabuStep final {
 public:
-    BreakoutStep(Coverage& coverage, SearchRandom& random, const CoverSearchLimits& /*limits*/,
-                 std::size_t /*columns*/)
-        : coverage_(coverage), random_(random), weight_(coverage.points().size(), 1) {}
+    WeightedTabuStep(Coverage& coverage, SearchRandom& random, const CoverSearchLimits& /*limits*/,
+                     std::size_t columns)
+        : coverage_(coverage), random_(random), weight_(coverage.points().size(), 1),
+          leftAt_(columns * kBitsPerColumn, INT64_MIN / 2) {}
 
     void restart(std::int64_t) {}
 
-    void operator()(std::vector<std::uint32_t>& columns, std::int64_t) {
+    void operator()(std::vector<std::uint32_t>& columns, std::int64_t move) {
         const std::uint32_t target = AnnealStep::pickTarget(coverage_, random_);
         std::int64_t lightest = INT64_MAX;
+        std::uint32_t ties = 0;
         std::size_t which = 0;
         std::uint32_t leave = 0;
         std::uint32_t enter = 0;
-        for (int tries = 0; tries < kTries; ++tries) {
-            const std::size_t j = random_.below(static_cast<std::uint32_t>(columns.size()));
+        for (std::size_t j = 0; j < columns.size(); ++j) {
             const std::uint32_t column = columns[j];
             if (std::popcount(column & target) != coverage_.needed() - 1) {
                 continue;
             }
-            const std::uint32_t out = random_.memberOf(column & ~target);
-            const std::uint32_t in = random_.memberOf(target & ~column);
-            if (!coverage_.isPoint(column ^ out ^ in)) {
-                continue;
-            }
-            const std::int64_t change = coverage_.moveChange(
-                column, out, in, [&](std::int32_t point) { return weight_[at(point)]; });
-            if (change < lightest) {
-                lightest = change;
-                which = j;
-                leave = out;
-                enter = in;
+            const SingleBits leaving = singleBits(column & ~target);
+            const SingleBits entering = singleBits(target & ~column);
+            scoreMoves(column, leaving, entering);
+            for (int a = 0; a < leaving.count; ++a) {
+                for (int b = 0; b < entering.count; ++b) {
+                    const std::uint32_t out = leaving.bit[at(a)];
+                    const std::uint32_t in = entering.bit[at(b)];
+                    if (!coverage_.isPoint(column ^ out ^ in) ||
+                        move - leftAt_[slot(j, in)] < kTabuTenure) {
+                        continue;
+                    }
+                    const std::int64_t change = change_[at(a * entering.count + b)];
+                    if (change < lightest) {
+                        lightest = change;
+                        ties = 0;
+                    }
+                    // Ties are broken uniformly: keep the k-th tie with chance 1/k.
+                    if (change == lightest && random_.below(++ties) == 0) {
+                        which = j;
+                        leave = out;
+                        enter = in;
+                    }
+                }
             }
         }
-        if (lightest <= 0) {
+        if (ties > 0) {
             coverage_.move(columns[which], leave, enter);
             columns[which] ^= leave ^ enter;
-            return;
+            leftAt_[slot(which, leave)] = move;
         }
         for (std::int32_t k = 0; k < coverage_.uncoveredCount(); ++k) {
             ++weight_[at(coverage_.uncoveredPoint(static_cast<std::uint32_t>(k)))];
@@ -459,13 +481,56 @@ public:
     }
 
 private:
-    static constexpr int kTries = 8;
+    static constexpr std::size_t kBitsPerColumn = 32;
 
-    static std::size_t at(std::int32_t point) { return static_cast<std::size_t>(point); }
+    static std::size_t at(std::int32_t i) { return static_cast<std::size_t>(i); }
+    static std::size_t slot(std::size_t column, std::uint32_t number) {
+        return column * kBitsPerColumn + static_cast<std::size_t>(std::countr_zero(number));
+    }
+
+    // change_[a * entering + b]: the weight the swap of leaving a for
+    // entering b adds to the uncovered points. It uncovers the points on the
+    // column's edge that hold a and not b and only this column covers; it
+    // covers the uncovered points one number short that hold b and not a.
+    void scoreMoves(std::uint32_t column, const SingleBits& leaving, const SingleBits& entering) {
+        change_.assign(at(leaving.count * entering.count), 0);
+        std::uint32_t leavers = 0;
+        for (int a = 0; a < leaving.count; ++a) {
+            leavers |= leaving.bit[at(a)];
+        }
+        // A point the swap uncovers holds a and not b; one it covers, b and not a.
+        const auto addTo = [&](std::uint32_t set, bool uncovered, std::int64_t weight) {
+            for (int a = 0; a < leaving.count; ++a) {
+                if (((set & leaving.bit[at(a)]) != 0) != uncovered) {
+                    continue;
+                }
+                for (int b = 0; b < entering.count; ++b) {
+                    if (((set & entering.bit[at(b)]) != 0) != uncovered) {
+                        change_[at(a * entering.count + b)] += uncovered ? weight : -weight;
+                    }
+                }
+            }
+        };
+        coverage_.forEachOnEdge(column, [&](std::uint32_t set, std::int32_t point) {
+            if ((set & leavers) != 0 && coverage_.coverOf(point) == 1) {
+                addTo(set, true, weight_[at(point)]);
+            }
+        });
+        const auto& points = coverage_.points();
+        for (std::int32_t k = 0; k < coverage_.uncoveredCount(); ++k) {
+            const std::int32_t point = coverage_.uncoveredPoint(static_cast<std::uint32_t>(k));
+            const std::uint32_t set = points[at(point)];
+            if (std::popcount(set & column) == coverage_.needed() - 1) {
+                addTo(set, false, weight_[at(point)]);
+            }
+        }
+    }
 
     Coverage& coverage_;
     SearchRandom& random_;
     std::vector<std::int64_t> weight_;
+    std::vector<std::int64_t> leftAt_; // the step at which a number last left a column
+    std::vector<std::int64_t> change_;
 };
 
 template <class Step>
@@ -576,8 +641,8 @@ std::vector<std::uint32_t> improveCover(const CoverProblem& problem,
         return lowerCover<TabuStep>(problem, std::move(start), limits, control);
     case CoverMethod::Weighted:
         return weightedImprove(problem, std::move(start), limits, control);
-    case CoverMethod::Breakout:
-        return lowerCover<BreakoutStep>(problem, std::move(start), limits, control);
+    case CoverMethod::WeightedTabu:
+        return lowerCover<WeightedTabuStep>(problem, std::move(start), limits, control);
     case CoverMethod::Anneal:
         break;
     }

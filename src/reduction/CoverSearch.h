@@ -25,9 +25,9 @@ enum class CoverMethod {
     // are too large or too many to write out, or the cover a handful of
     // columns.
     Weighted,
-    // Moves that add no weight to the uncovered points, which grow heavier
-    // whenever none is found: for small covers with large neighbourhoods.
-    Breakout,
+    // Tabu search led by the weights of points left uncovered, which grow
+    // heavier at every step: for covers with large neighbourhoods.
+    WeightedTabu,
 };
 
 struct CoverSearchLimits {

@@ -37,7 +37,7 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
         int runs;
     } fromGreedy[] = {{CoverMethod::Anneal, effort.annealMoves, 1},
                       {CoverMethod::Weighted, effort.weightedMoves, effort.weightedRuns},
-                      {CoverMethod::Breakout, effort.breakoutMoves, 1}};
+                      {CoverMethod::WeightedTabu, effort.weightedTabuMoves, 1}};
     for (const auto& search : fromGreedy) {
         for (int run = 0; search.moves > 0 && run < search.runs; ++run) {
             const auto found = improveCover(

@@ -18,15 +18,15 @@ struct MatrixPlan {
 };
 
 struct MatrixEffort {
-    std::int64_t annealMoves = 0;     // annealing from the greedy
-    std::int64_t weightedMoves = 0;   // the weighted search from the greedy
-    int weightedRuns = 1;             // each with its own seed
-    std::int64_t breakoutMoves = 0;   // the breakout search from the greedy
-    std::vector<CycleLengths> shifts; // orbit searches to try as seeds
-    int orbitRuns = 1;                // runs per shift, each with its own seed
-    std::int64_t orbitMoves = 0;      // each orbit search
-    std::int64_t polishMoves = 0;     // annealing from the best cover of each shift
-    int polishRuns = 1;               // polishes of each shift's best, each with its own seed
+    std::int64_t annealMoves = 0;       // annealing from the greedy
+    std::int64_t weightedMoves = 0;     // the weighted search from the greedy
+    int weightedRuns = 1;               // each with its own seed
+    std::int64_t weightedTabuMoves = 0; // the weighted tabu search from the greedy
+    std::vector<CycleLengths> shifts;   // orbit searches to try as seeds
+    int orbitRuns = 1;                  // runs per shift, each with its own seed
+    std::int64_t orbitMoves = 0;        // each orbit search
+    std::int64_t polishMoves = 0;       // annealing from the best cover of each shift
+    int polishRuns = 1;                 // polishes of each shift's best, each with its own seed
     std::uint64_t seed = 1;
 };
 
