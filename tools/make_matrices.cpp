@@ -93,6 +93,10 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
         effort.annealMoves = slack <= 7 ? 1'500'000 : 300'000;
         if (slack >= 7) {
             effort.weightedTabuMoves = 1'000'000;
+            // With fixed positions the covers are a handful of columns, and
+            // one seed's ends a column above another's (16 or 17 for 20
+            // numbers with 2 fixed): four seeds.
+            effort.weightedTabuRuns = plan.fixed > 0 ? 4 : 1;
         }
     }
     return effort;

@@ -29,15 +29,16 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
 
     const auto greedy = greedyCover(problem, effort.seed);
     auto best = greedy;
-    // Each search starts from the greedy; the weighted search, which ends a
+    // Each search starts from the greedy; the weighted searches, which end a
     // column apart from one seed to the next, may run with several seeds.
     const struct {
         CoverMethod method;
         std::int64_t moves;
         int runs;
-    } fromGreedy[] = {{CoverMethod::Anneal, effort.annealMoves, 1},
-                      {CoverMethod::Weighted, effort.weightedMoves, effort.weightedRuns},
-                      {CoverMethod::WeightedTabu, effort.weightedTabuMoves, 1}};
+    } fromGreedy[] = {
+        {CoverMethod::Anneal, effort.annealMoves, 1},
+        {CoverMethod::Weighted, effort.weightedMoves, effort.weightedRuns},
+        {CoverMethod::WeightedTabu, effort.weightedTabuMoves, effort.weightedTabuRuns}};
     for (const auto& search : fromGreedy) {
         for (int run = 0; search.moves > 0 && run < search.runs; ++run) {
             const auto found = improveCover(

@@ -22,6 +22,7 @@ struct MatrixEffort {
     std::int64_t weightedMoves = 0;     // the weighted search from the greedy
     int weightedRuns = 1;               // each with its own seed
     std::int64_t weightedTabuMoves = 0; // the weighted tabu search from the greedy
+    int weightedTabuRuns = 1;           // each with its own seed
     std::vector<CycleLengths> shifts;   // orbit searches to try as seeds
     int orbitRuns = 1;                  // runs per shift, each with its own seed
     std::int64_t orbitMoves = 0;        // each orbit search
