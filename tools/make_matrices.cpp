@@ -97,6 +97,9 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
             // one seed's ends a column above another's (16 or 17 for 20
             // numbers with 2 fixed): four seeds.
             effort.weightedTabuRuns = plan.fixed > 0 ? 4 : 1;
+            // Twenty numbers mirror under complements: 30 columns among
+            // mirrored covers, where the search among all gives 38.
+            effort.complementPairs = free == 2 * size;
         }
     }
     return effort;

@@ -12,6 +12,7 @@
 #include <bit>
 #include <cmath>
 #include <cstddef>
+#include <unordered_set>
 
 namespace dvx {
 
@@ -244,19 +245,26 @@ std::vector<std::uint32_t> sampledGreedy(Coverage& coverage, SearchRandom& rando
     return chosen;
 }
 
-// Drops the column that covers the fewest points alone.
-void dropWeakest(Coverage& coverage, std::vector<std::uint32_t>& columns) {
+// Drops the column that covers the fewest points alone, or with paired
+// columns (pair = 2: columns 2i and 2i + 1) the pair that does.
+void dropWeakest(Coverage& coverage, std::vector<std::uint32_t>& columns, std::size_t pair = 1) {
     std::size_t weakest = 0;
     std::int32_t fewest = INT32_MAX;
-    for (std::size_t j = 0; j < columns.size(); ++j) {
-        const std::int32_t alone = coverage.coveredAlone(columns[j]);
+    for (std::size_t j = 0; j + pair <= columns.size(); j += pair) {
+        std::int32_t alone = 0;
+        for (std::size_t k = j; k < j + pair; ++k) {
+            alone += coverage.coveredAlone(columns[k]);
+        }
         if (alone < fewest) {
             fewest = alone;
             weakest = j;
         }
     }
-    coverage.remove(columns[weakest]);
-    columns.erase(columns.begin() + static_cast<std::ptrdiff_t>(weakest));
+    for (std::size_t k = weakest; k < weakest + pair; ++k) {
+        coverage.remove(columns[k]);
+    }
+    const auto first = columns.begin() + static_cast<std::ptrdiff_t>(weakest);
+    columns.erase(first, first + static_cast<std::ptrdiff_t>(pair));
 }
 
 } // namespace
@@ -474,6 +482,14 @@ public:
             coverage_.move(columns[which], leave, enter);
             columns[which] ^= leave ^ enter;
             leftAt_[slot(which, leave)] = move;
+            if (paired_) {
+                // The partner mirrors the move; with a mirrored cover and
+                // mirrored weights its change equals this one's.
+                const std::size_t partner = which ^ 1U;
+                coverage_.move(columns[partner], enter, leave);
+                columns[partner] ^= leave ^ enter;
+                leftAt_[slot(partner, enter)] = move;
+            }
         }
         for (std::int32_t k = 0; k < coverage_.uncoveredCount(); ++k) {
             ++weight_[at(coverage_.uncoveredPoint(static_cast<std::uint32_t>(k)))];
@@ -528,6 +544,7 @@ private:
 
     Coverage& coverage_;
     SearchRandom& random_;
+    bool paired_ = false;
     std::vector<std::int64_t> weight_;
     std::vector<std::int64_t> leftAt_; // the step at which a number last left a column
     std::vector<std::int64_t> change_;
@@ -557,7 +574,7 @@ std::vector<std::uint32_t> lowerCover(const CoverProblem& problem, std::vector<s
             if (columns.size() <= std::max<std::size_t>(fewest, 1)) {
                 break;
             }
-            dropWeakest(coverage, columns);
+            dropWeakest(coverage, columns, limits.complementPairs ? 2 : 1);
             since = moves;
         }
         if ((moves - since) % AcceptanceTable::kMovesPerStep == 0) {
@@ -627,6 +644,32 @@ std::vector<std::uint32_t> weightedImprove(const CoverProblem& problem,
     return columns;
 }
 
+// The start with each column followed by its complement (each pair once),
+// or nothing when the points are not every half of the numbers.
+std::vector<std::uint32_t> complementPaired(const CoverProblem& problem,
+                                            const std::vector<std::uint32_t>& start) {
+    std::uint32_t universe = 0;
+    for (const std::uint32_t point : problem.points) {
+        universe |= point;
+    }
+    const int size = std::popcount(problem.points.front());
+    const int numbers = std::popcount(universe);
+    if (2 * size != numbers ||
+        static_cast<double>(problem.points.size()) != choice(numbers, size)) {
+        return {};
+    }
+    std::vector<std::uint32_t> paired;
+    std::unordered_set<std::uint32_t> taken;
+    for (const std::uint32_t column : start) {
+        const std::uint32_t mirror = universe & ~column;
+        if (taken.insert(column).second && taken.insert(mirror).second) {
+            paired.push_back(column);
+            paired.push_back(mirror);
+        }
+    }
+    return paired;
+}
+
 } // namespace
 
 std::vector<std::uint32_t> improveCover(const CoverProblem& problem,
@@ -642,6 +685,16 @@ std::vector<std::uint32_t> improveCover(const CoverProblem& problem,
     case CoverMethod::Weighted:
         return weightedImprove(problem, std::move(start), limits, control);
     case CoverMethod::WeightedTabu:
+        if (limits.complementPairs) {
+            auto paired = complementPaired(problem, start);
+            if (paired.empty()) {
+                CoverSearchLimits single = limits;
+                single.complementPairs = false;
+                return lowerCover<WeightedTabuStep>(problem, std::move(start), single, control);
+            }
+            auto found = lowerCover<WeightedTabuStep>(problem, std::move(paired), limits, control);
+            return found.size() < start.size() ? found : start;
+        }
         return lowerCover<WeightedTabuStep>(problem, std::move(start), limits, control);
     case CoverMethod::Anneal:
         break;

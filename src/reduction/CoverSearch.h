@@ -37,6 +37,13 @@ struct CoverSearchLimits {
     // The annealing's hottest chance of accepting a move that uncovers one
     // more point, in 2^-32 units; 0 chooses by the count of columns.
     std::uint32_t hotChance = 0;
+    // The weighted tabu search only: when every point holds half the numbers
+    // and all of them are points, columns come in complementary pairs, moved
+    // and dropped together. With all the half-sets as points the problem is
+    // its own mirror under complements (a point shares as many numbers with
+    // a column as its complement with the column's complement), and
+    // searching among mirrored covers finds far smaller ones.
+    bool complementPairs = false;
 };
 
 // Optional reporting and cancelling for long searches; cancel is polled

@@ -41,9 +41,10 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
         {CoverMethod::WeightedTabu, effort.weightedTabuMoves, effort.weightedTabuRuns}};
     for (const auto& search : fromGreedy) {
         for (int run = 0; search.moves > 0 && run < search.runs; ++run) {
-            const auto found = improveCover(
-                problem, greedy,
-                {search.moves, effort.seed + static_cast<std::uint64_t>(run), search.method});
+            CoverSearchLimits limits{search.moves, effort.seed + static_cast<std::uint64_t>(run),
+                                     search.method};
+            limits.complementPairs = effort.complementPairs;
+            const auto found = improveCover(problem, greedy, limits);
             if (found.size() < best.size()) {
                 best = found;
             }

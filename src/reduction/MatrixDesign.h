@@ -23,6 +23,7 @@ struct MatrixEffort {
     int weightedRuns = 1;               // each with its own seed
     std::int64_t weightedTabuMoves = 0; // the weighted tabu search from the greedy
     int weightedTabuRuns = 1;           // each with its own seed
+    bool complementPairs = false;       // the weighted tabu search's, see CoverSearchLimits
     std::vector<CycleLengths> shifts;   // orbit searches to try as seeds
     int orbitRuns = 1;                  // runs per shift, each with its own seed
     std::int64_t orbitMoves = 0;        // each orbit search

@@ -122,6 +122,29 @@ TEST(CoverSearch, WeightedTabuReachesTheBestKnownCoverOfSeventeenNumbersAtGuaran
     EXPECT_EQ(uncovered(problem, found), 0);
 }
 
+TEST(CoverSearch, ComplementPairsGiveAMirroredCoverAndFallBackWhereThereIsNoMirror) {
+    // Every 5-set of 10 numbers: each column's complement is a point too.
+    CoverProblem halves{allSets(10, 5), 1};
+    CoverSearchLimits paired{20'000, 3, CoverMethod::WeightedTabu};
+    paired.complementPairs = true;
+    const auto greedy = greedyCover(halves);
+    const auto found = improveCover(halves, greedy, paired);
+    EXPECT_EQ(uncovered(halves, found), 0);
+    EXPECT_LT(found.size(), greedy.size());
+    const std::set<std::uint32_t> columns(found.begin(), found.end());
+    EXPECT_EQ(columns.size(), found.size());
+    for (const std::uint32_t column : found) {
+        EXPECT_TRUE(columns.count(0x3FFu & ~column)) << "no mirror for " << column;
+    }
+    EXPECT_EQ(improveCover(halves, greedy, paired), found) << "not repeatable";
+
+    // Sets of 10 from 14 have no complements among them: the plain search runs.
+    CoverProblem tens{allSets(14, 10), 2};
+    const auto start = greedyCover(tens);
+    const auto plain = improveCover(tens, start, {20'000, 3, CoverMethod::WeightedTabu});
+    EXPECT_EQ(improveCover(tens, start, paired), plain);
+}
+
 TEST(WeightedSetCover, WeighsEachCandidateByItsPrice) {
     // Elements 0..3. One candidate covers all at price 5, two halves cost 2
     // each, and singletons cost 2: the two halves are the cheapest cover.
