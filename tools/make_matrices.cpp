@@ -100,6 +100,9 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
             // Twenty numbers mirror under complements: 30 columns among
             // mirrored covers, where the search among all gives 38.
             effort.complementPairs = free == 2 * size;
+            if (effort.complementPairs) {
+                effort.weightedTabuMoves = 200'000; // 30 columns within 20,000 steps
+            }
         }
     }
     return effort;

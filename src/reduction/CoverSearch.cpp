@@ -434,10 +434,10 @@ private:
 // per move: where neighbourhoods are large this is what makes the step cheap.
 class WeightedTabuStep final {
 public:
-    WeightedTabuStep(Coverage& coverage, SearchRandom& random, const CoverSearchLimits& /*limits*/,
+    WeightedTabuStep(Coverage& coverage, SearchRandom& random, const CoverSearchLimits& limits,
                      std::size_t columns)
-        : coverage_(coverage), random_(random), weight_(coverage.points().size(), 1),
-          leftAt_(columns * kBitsPerColumn, INT64_MIN / 2) {}
+        : coverage_(coverage), random_(random), paired_(limits.complementPairs),
+          weight_(coverage.points().size(), 1), leftAt_(columns * kBitsPerColumn, INT64_MIN / 2) {}
 
     void restart(std::int64_t) {}
 
@@ -544,7 +544,7 @@ private:
 
     Coverage& coverage_;
     SearchRandom& random_;
-    bool paired_ = false;
+    bool paired_;
     std::vector<std::int64_t> weight_;
     std::vector<std::int64_t> leftAt_; // the step at which a number last left a column
     std::vector<std::int64_t> change_;
@@ -644,8 +644,9 @@ std::vector<std::uint32_t> weightedImprove(const CoverProblem& problem,
     return columns;
 }
 
-// The start with each column followed by its complement (each pair once),
-// or nothing when the points are not every half of the numbers.
+// The first half of the start's columns, each followed by its complement
+// (each pair once), or nothing when the points are not every half of the
+// numbers.
 std::vector<std::uint32_t> complementPaired(const CoverProblem& problem,
                                             const std::vector<std::uint32_t>& start) {
     std::uint32_t universe = 0;
@@ -660,7 +661,8 @@ std::vector<std::uint32_t> complementPaired(const CoverProblem& problem,
     }
     std::vector<std::uint32_t> paired;
     std::unordered_set<std::uint32_t> taken;
-    for (const std::uint32_t column : start) {
+    for (std::size_t k = 0; k < (start.size() + 1) / 2; ++k) {
+        const std::uint32_t column = start[k];
         const std::uint32_t mirror = universe & ~column;
         if (taken.insert(column).second && taken.insert(mirror).second) {
             paired.push_back(column);
