@@ -92,17 +92,15 @@ MatrixEffort effortFor(const MatrixPlan& plan) {
     } else if (plan.level == 3 && slack >= 6) {
         effort.annealMoves = slack <= 7 ? 1'500'000 : 300'000;
         if (slack >= 7) {
-            effort.weightedTabuMoves = 1'000'000;
             // With fixed positions the covers are a handful of columns, and
             // one seed's ends a column above another's (16 or 17 for 20
             // numbers with 2 fixed): four seeds.
             effort.weightedTabuRuns = plan.fixed > 0 ? 4 : 1;
             // Twenty numbers mirror under complements: 30 columns among
-            // mirrored covers, where the search among all gives 38.
+            // mirrored covers within 20,000 steps, where the search among all
+            // gives 38 after a million.
             effort.complementPairs = free == 2 * size;
-            if (effort.complementPairs) {
-                effort.weightedTabuMoves = 200'000; // 30 columns within 20,000 steps
-            }
+            effort.weightedTabuMoves = effort.complementPairs ? 200'000 : 1'000'000;
         }
     }
     return effort;

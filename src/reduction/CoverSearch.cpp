@@ -453,9 +453,9 @@ public:
             if (std::popcount(column & target) != coverage_.needed() - 1) {
                 continue;
             }
-            const SingleBits leaving = singleBits(column & ~target);
-            const SingleBits entering = singleBits(target & ~column);
-            scoreMoves(column, leaving, entering);
+            scoreMoves(column, target);
+            const SingleBits& leaving = leaving_;
+            const SingleBits& entering = entering_;
             for (int a = 0; a < leaving.count; ++a) {
                 for (int b = 0; b < entering.count; ++b) {
                     const std::uint32_t out = leaving.bit[at(a)];
@@ -504,16 +504,19 @@ private:
         return column * kBitsPerColumn + static_cast<std::size_t>(std::countr_zero(number));
     }
 
-    // change_[a * entering + b]: the weight the swap of leaving a for
-    // entering b adds to the uncovered points. It uncovers the points on the
-    // column's edge that hold a and not b and only this column covers; it
+    // The swaps that bring the column close enough to cover the target:
+    // leaving_ holds the numbers that may leave, entering_ those that may
+    // enter, and change_[a * entering + b] the weight the swap of leaving a
+    // for entering b adds to the uncovered points. It uncovers the points on
+    // the column's edge that hold a and not b and only this column covers; it
     // covers the uncovered points one number short that hold b and not a.
-    void scoreMoves(std::uint32_t column, const SingleBits& leaving, const SingleBits& entering) {
+    void scoreMoves(std::uint32_t column, std::uint32_t target) {
+        const std::uint32_t leavers = column & ~target;
+        leaving_ = singleBits(leavers);
+        entering_ = singleBits(target & ~column);
+        const SingleBits& leaving = leaving_;
+        const SingleBits& entering = entering_;
         change_.assign(at(leaving.count * entering.count), 0);
-        std::uint32_t leavers = 0;
-        for (int a = 0; a < leaving.count; ++a) {
-            leavers |= leaving.bit[at(a)];
-        }
         // A point the swap uncovers holds a and not b; one it covers, b and not a.
         const auto addTo = [&](std::uint32_t set, bool uncovered, std::int64_t weight) {
             for (int a = 0; a < leaving.count; ++a) {
@@ -547,6 +550,8 @@ private:
     bool paired_;
     std::vector<std::int64_t> weight_;
     std::vector<std::int64_t> leftAt_; // the step at which a number last left a column
+    SingleBits leaving_;
+    SingleBits entering_;
     std::vector<std::int64_t> change_;
 };
 
@@ -645,8 +650,9 @@ std::vector<std::uint32_t> weightedImprove(const CoverProblem& problem,
 }
 
 // The first half of the start's columns, each followed by its complement
-// (each pair once), or nothing when the points are not every half of the
-// numbers.
+// (each pair once): about as many columns as the start, where mirroring
+// every column would double it. Nothing when the points are not every half
+// of the numbers.
 std::vector<std::uint32_t> complementPaired(const CoverProblem& problem,
                                             const std::vector<std::uint32_t>& start) {
     std::uint32_t universe = 0;
@@ -686,18 +692,17 @@ std::vector<std::uint32_t> improveCover(const CoverProblem& problem,
         return lowerCover<TabuStep>(problem, std::move(start), limits, control);
     case CoverMethod::Weighted:
         return weightedImprove(problem, std::move(start), limits, control);
-    case CoverMethod::WeightedTabu:
-        if (limits.complementPairs) {
-            auto paired = complementPaired(problem, start);
-            if (paired.empty()) {
-                CoverSearchLimits single = limits;
-                single.complementPairs = false;
-                return lowerCover<WeightedTabuStep>(problem, std::move(start), single, control);
-            }
-            auto found = lowerCover<WeightedTabuStep>(problem, std::move(paired), limits, control);
-            return found.size() < start.size() ? found : start;
+    case CoverMethod::WeightedTabu: {
+        auto paired = limits.complementPairs ? complementPaired(problem, start)
+                                             : std::vector<std::uint32_t>{};
+        if (paired.empty()) {
+            CoverSearchLimits single = limits;
+            single.complementPairs = false;
+            return lowerCover<WeightedTabuStep>(problem, std::move(start), single, control);
         }
-        return lowerCover<WeightedTabuStep>(problem, std::move(start), limits, control);
+        auto found = lowerCover<WeightedTabuStep>(problem, std::move(paired), limits, control);
+        return found.size() < start.size() ? found : start;
+    }
     case CoverMethod::Anneal:
         break;
     }
