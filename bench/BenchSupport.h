@@ -22,7 +22,11 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const auto& r : runs) {
             if (r.run_type == Run::RT_Iteration && !r.error_occurred) {
-                times[r.benchmark_name()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
+                // Keyed without a fixed count of iterations, so printRatio
+                // finds <base>/fast whether or not the run set one.
+                auto name = r.run_name;
+                name.iterations.clear();
+                times[name.str()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
             }
         }
         ConsoleReporter::ReportRuns(runs);

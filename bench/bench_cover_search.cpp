@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -37,59 +36,38 @@ Input tenSetsOf(int numbers) {
     return input;
 }
 
-struct Measure {
-    double seconds = 0;
+void search(benchmark::State& state, const Input* input, dvx::CoverMethod method) {
     std::size_t columns = 0;
-};
-
-void search(benchmark::State& state, const Input* input, dvx::CoverMethod method,
-            Measure* measure) {
     for (auto _ : state) {
-        const std::clock_t start = std::clock();
         const auto found = dvx::improveCover(input->problem, input->greedy, {kSteps, 1, method});
-        measure->seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-        measure->columns = found.size();
+        columns = found.size();
         benchmark::DoNotOptimize(found.data());
     }
     state.counters["greedy"] = static_cast<double>(input->greedy.size());
-    state.counters["columns"] = static_cast<double>(measure->columns);
+    state.counters["columns"] = static_cast<double>(columns);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    struct Case {
-        int numbers;
-        Input input;
-        Measure fast;
-        Measure literal;
-    };
-    std::vector<Case> cases;
-    cases.push_back({19, tenSetsOf(19), {}, {}});
-    cases.push_back({20, tenSetsOf(20), {}, {}});
-    for (auto& c : cases) {
-        const std::string base = "guarantee7of" + std::to_string(c.numbers);
-        benchmark::RegisterBenchmark((base + "/fast").c_str(), search, &c.input,
-                                     dvx::CoverMethod::WeightedTabu, &c.fast)
-            ->Iterations(1)
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((base + "/literal").c_str(), search, &c.input,
-                                     dvx::CoverMethod::Tabu, &c.literal)
-            ->Iterations(1)
-            ->Unit(benchmark::kMillisecond);
+    const std::vector<std::pair<int, Input>> inputs = {{19, tenSetsOf(19)}, {20, tenSetsOf(20)}};
+    std::vector<std::string> bases;
+    for (const auto& [numbers, input] : inputs) {
+        const std::string base = "guarantee7of" + std::to_string(numbers);
+        bases.push_back(base);
+        for (const auto& [name, method] : {std::pair{"/fast", dvx::CoverMethod::WeightedTabu},
+                                           std::pair{"/literal", dvx::CoverMethod::Tabu}}) {
+            benchmark::RegisterBenchmark((base + name).c_str(), search, &input, method)
+                ->Iterations(1)
+                ->Unit(benchmark::kMillisecond);
+        }
     }
-    if (!dvx::bench::runBenchmarks(argc, argv)) {
+    dvx::bench::TimesReporter reporter;
+    if (!dvx::bench::runBenchmarks(argc, argv, &reporter)) {
         return 1;
     }
-    for (const auto& c : cases) {
-        if (c.fast.seconds > 0 && c.literal.seconds > 0) {
-            std::printf("guarantee 7 of %d numbers, %lld steps from the greedy's %zu columns: "
-                        "weighted tabu %.2f s (%zu columns), plain tabu %.2f s (%zu columns), "
-                        "fast/literal %.3f\n",
-                        c.numbers, static_cast<long long>(kSteps), c.input.greedy.size(),
-                        c.fast.seconds, c.fast.columns, c.literal.seconds, c.literal.columns,
-                        c.fast.seconds / c.literal.seconds);
-        }
+    for (const auto& base : bases) {
+        reporter.printRatio(base, "ms");
     }
     return 0;
 }

@@ -69,7 +69,7 @@ MatrixDesign designMatrix(const MatrixPlan& plan, const MatrixEffort& effort) {
         if (bestOrbits.size() < best.size()) {
             best = bestOrbits;
         }
-        for (int run = 0; run < effort.polishRuns; ++run) {
+        for (int run = 0; effort.polishMoves > 0 && run < effort.polishRuns; ++run) {
             CoverSearchLimits polish{effort.polishMoves, ++seed};
             polish.hotChance = kPolishHotChance;
             const auto polished = improveCover(problem, bestOrbits, polish);
