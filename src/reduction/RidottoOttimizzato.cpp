@@ -30,6 +30,8 @@ constexpr std::int64_t kFewestMoves = 20000;
 constexpr std::int64_t kTabuMovesPerCandidate = 15;
 constexpr std::int64_t kFewestTabuMoves = 10000;
 constexpr std::int64_t kMostTabuMoves = 60000;
+// About a second at any size: the neighbourhoods at N-1 are small.
+constexpr std::int64_t kWeightedMoves = 1'000'000;
 
 std::int64_t moveBudget(std::size_t points, int playCount, int level) {
     const int radius = std::clamp(level, 0, kColumnSize);
@@ -85,13 +87,17 @@ std::int32_t ridottoOttimizzato(ColumnTable& colonne, NumberSet* candidates, std
                                        kSearchSeed},
                                       control);
     // At N-1 the annealed cover still gives way to a short tabu search,
-    // whose moves weigh every way of covering one point.
+    // whose moves weigh every way of covering one point, and then to the
+    // weighted search, whose weights pull towards the points that stay
+    // uncovered.
     if (!cancel && problem.radius == 1) {
         const auto tabuMoves = std::clamp<std::int64_t>(
             static_cast<std::int64_t>(problem.points.size()) * kTabuMovesPerCandidate,
             kFewestTabuMoves, kMostTabuMoves);
         kept =
             improveCover(problem, kept, {tabuMoves, kSearchSeed + 1, CoverMethod::Tabu}, control);
+        kept = improveCover(problem, kept, {kWeightedMoves, kSearchSeed + 2, CoverMethod::Weighted},
+                            control);
     }
 
     colonne.clearRows(1, n);
