@@ -282,9 +282,12 @@ void frmSpoglioEstrazioni::filtersOn() {
         auto* list = new QComboBox(header->viewport());
         list->setObjectName(QStringLiteral("cmbFilter_%1").arg(c));
         list->setModel(new QStringListModel(entriesOf(filterChoices(texts, c)), list));
-        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        list->setMinimumContentsLength(1);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         list->setCurrentIndex(0);
+        // A column narrower than its list's widest choice grows to show it whole.
+        if (const int wanted = list->sizeHint().width(); flexGrid_->columnWidth(c) < wanted) {
+            flexGrid_->setColumnWidth(c, wanted);
+        }
         list->setToolTip(qtText(archiveCheckHeader()[static_cast<std::size_t>(c)]));
         connect(list, &QComboBox::activated, this,
                 [this, c](int entry) { cmbFilter_Click(c, entry); });
@@ -305,6 +308,7 @@ void frmSpoglioEstrazioni::filtersOff() {
     }
     cmbFilter_.clear();
     flexGrid_->horizontalHeader()->setMinimumHeight(0);
+    fitColumnWidths();
     shown_->setChoices(noFilters());
     filtering_ = false;
     chkFiltri_->setChecked(false);

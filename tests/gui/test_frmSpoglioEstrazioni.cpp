@@ -189,6 +189,10 @@ void TestFrmSpoglioEstrazioni::filtersShowRowsMatchingEveryChoice() {
     f.open();
     f.click("cmdSpoglioEstrazioni");
     const auto all = f.expectedRows(1, 4);
+    std::vector<int> fitted;
+    for (int c = 0; c < kGridColumns; ++c) {
+        fitted.push_back(f.grid()->columnWidth(c));
+    }
     f.click("chkFiltri");
     QVERIFY(f.window->filtering());
     QVERIFY(f.find<QCheckBox>("chkFiltri")->isChecked());
@@ -206,8 +210,13 @@ void TestFrmSpoglioEstrazioni::filtersShowRowsMatchingEveryChoice() {
             expected << QString::fromStdString(text);
         }
         QCOMPARE(entries, expected);
-        // Over its own column.
+        // Over its own column, wide enough for its widest choice.
         QCOMPARE(list->width(), f.grid()->columnWidth(c));
+        QComboBox whole;
+        whole.setFont(list->font());
+        whole.addItems(entries);
+        whole.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        QVERIFY2(list->width() >= whole.sizeHint().width(), qPrintable(QString::number(c)));
     }
     QCOMPARE(f.shownRows(), all);
 
@@ -227,6 +236,8 @@ void TestFrmSpoglioEstrazioni::filtersShowRowsMatchingEveryChoice() {
     QVERIFY(!f.find<QCheckBox>("chkFiltri")->isChecked());
     QVERIFY(f.filter(0) == nullptr);
     QCOMPARE(f.shownRows(), all);
+    QVERIFY2(f.grid()->columnWidth(kPt07Hit) == fitted[kPt07Hit],
+             "widths fitted again to the cells");
     QCOMPARE(f.platform.busyDepth, 0);
 }
 
