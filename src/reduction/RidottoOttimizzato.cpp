@@ -30,8 +30,11 @@ constexpr std::int64_t kFewestMoves = 20000;
 constexpr std::int64_t kTabuMovesPerCandidate = 15;
 constexpr std::int64_t kFewestTabuMoves = 10000;
 constexpr std::int64_t kMostTabuMoves = 60000;
-// About a second at any size: the neighbourhoods at N-1 are small.
-constexpr std::int64_t kWeightedMoves = 1'000'000;
+// The weighted search's steps each scan the cover, whose size follows the
+// developed columns: about a second for a few thousand of them, a few
+// seconds for every column of 20 numbers.
+constexpr double kWeightedWork = 4e9; // steps times developed columns
+constexpr std::int64_t kMostWeightedMoves = 1'000'000;
 
 std::int64_t moveBudget(std::size_t points, int playCount, int level) {
     const int radius = std::clamp(level, 0, kColumnSize);
@@ -96,7 +99,10 @@ std::int32_t ridottoOttimizzato(ColumnTable& colonne, NumberSet* candidates, std
             kFewestTabuMoves, kMostTabuMoves);
         kept =
             improveCover(problem, kept, {tabuMoves, kSearchSeed + 1, CoverMethod::Tabu}, control);
-        kept = improveCover(problem, kept, {kWeightedMoves, kSearchSeed + 2, CoverMethod::Weighted},
+        const auto weightedMoves = std::min(
+            kMostWeightedMoves,
+            static_cast<std::int64_t>(kWeightedWork / static_cast<double>(problem.points.size())));
+        kept = improveCover(problem, kept, {weightedMoves, kSearchSeed + 2, CoverMethod::Weighted},
                             control);
     }
 
