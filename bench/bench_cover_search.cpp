@@ -51,10 +51,9 @@ void search(benchmark::State& state, const Input* input, dvx::CoverMethod method
 
 int main(int argc, char** argv) {
     const std::vector<std::pair<int, Input>> inputs = {{19, tenSetsOf(19)}, {20, tenSetsOf(20)}};
-    std::vector<std::string> bases;
+    const auto baseOf = [](int numbers) { return "guarantee7of" + std::to_string(numbers); };
     for (const auto& [numbers, input] : inputs) {
-        const std::string base = "guarantee7of" + std::to_string(numbers);
-        bases.push_back(base);
+        const std::string base = baseOf(numbers);
         for (const auto& [name, method] : {std::pair{"/fast", dvx::CoverMethod::WeightedTabu},
                                            std::pair{"/literal", dvx::CoverMethod::Tabu}}) {
             benchmark::RegisterBenchmark((base + name).c_str(), search, &input, method)
@@ -66,8 +65,8 @@ int main(int argc, char** argv) {
     if (!dvx::bench::runBenchmarks(argc, argv, &reporter)) {
         return 1;
     }
-    for (const auto& base : bases) {
-        reporter.printRatio(base, "ms");
+    for (const auto& [numbers, input] : inputs) {
+        reporter.printRatio(baseOf(numbers), "ms");
     }
     return 0;
 }

@@ -253,8 +253,11 @@ void frmSpoglioEstrazioni::fitColumnWidths() {
     for (int c = 0; c < kGridColumns; ++c) {
         const auto at = static_cast<std::size_t>(c);
         const int width = std::max(cells.horizontalAdvance(qtText(widest[at])),
-                                   heads.horizontalAdvance(qtText(header[at])));
-        flexGrid_->setColumnWidth(c, width + extra);
+                                   heads.horizontalAdvance(qtText(header[at]))) +
+                          extra;
+        // With the filters on, a column is also wide enough for its list's widest choice.
+        const int list = at < cmbFilter_.size() ? cmbFilter_[at]->sizeHint().width() : 0;
+        flexGrid_->setColumnWidth(c, std::max(width, list));
     }
 }
 
@@ -284,16 +287,13 @@ void frmSpoglioEstrazioni::filtersOn() {
         list->setModel(new QStringListModel(entriesOf(filterChoices(texts, c)), list));
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         list->setCurrentIndex(0);
-        // A column narrower than its list's widest choice grows to show it whole.
-        if (const int wanted = list->sizeHint().width(); flexGrid_->columnWidth(c) < wanted) {
-            flexGrid_->setColumnWidth(c, wanted);
-        }
         list->setToolTip(qtText(archiveCheckHeader()[static_cast<std::size_t>(c)]));
         connect(list, &QComboBox::activated, this,
                 [this, c](int entry) { cmbFilter_Click(c, entry); });
         cmbFilter_.push_back(list);
     }
     shown_->setChoices(noFilters());
+    fitColumnWidths();
     placeFilterLists();
     for (auto* list : cmbFilter_) {
         list->show();
